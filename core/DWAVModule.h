@@ -10,6 +10,7 @@
 #include "dwav_visa.h"
 
 class QSettings;
+class Logger;
 class IParameter;
 class DWAVChanParameters;
 class DWAVCommonParameters;
@@ -243,6 +244,15 @@ protected:
 
     // Refuses an index other than 0 or 1 with a logged message.
     bool checkChannel(int chan, const char *operation) const;
+
+    // The message sink of this module's position.
+    Logger *logger() const;
+    // The module driver's text for a status, read no further than the
+    // driver's buffer; stores nothing.
+    QString driverText(int status) const;
+    // Texts of the tests, revisions and calibration date arrive in
+    // Windows-1251; reads at most size bytes (stops at the first zero).
+    static QString fromCp1251(const char *buffer, int size);
 
     void releaseParameters();
 
