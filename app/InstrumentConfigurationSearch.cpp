@@ -1,0 +1,241 @@
+#include "InstrumentConfigurationSearch.h"
+
+#include "DwavModuleCode.h"
+
+#include "dwav_visa.h"
+#include "tvkbase_32.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QProgressDialog>
+#include <QTextCodec>
+
+#include <cstring>
+
+namespace {
+
+const char resourceExpression[] = "?*[0-9]?*::?*::INSTR";
+
+// Starting values for attribute reads: a read that fails leaves them as they
+// are, and none of them may make a resource look like a carrier.
+constexpr ViUInt16 noInterface = 0;
+constexpr ViUInt16 noManufacturer = 0xFFFF;
+constexpr ViUInt16 noModel = 0xFFFF;
+
+constexpr int descriptorSize = VI_FIND_BUFLEN;
+constexpr int idnReplySize = 512;
+constexpr int statusTextSize = 512;
+
+void processEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+QString fromWindows1251(const char *text)
+{
+    if (QTextCodec *codec = QTextCodec::codecForName("Windows-1251"))
+        return codec->toUnicode(text, int(std::strlen(text)));
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+InstrumentConfigurationSearch::InstrumentConfigurationSearch(QWidget *parent)
+    : QWidget(parent)
+{
+    QProgressDialog progress(tr("Searching devices..."), QString(), 0, 100, parent);
+    progress.setWindowTitle(tr("Please wait while searching connected devices..."));
+    progress.setModal(true);
+    processEvents();
+
+    const QMetaObject::Connection value = connect(this, &InstrumentConfigurationSearch::operationProgressChanged,
+                                                  &progress, &QProgressDialog::setValue);
+    const QMetaObject::Connection label = connect(this, &InstrumentConfigurationSearch::operationTextChanged,
+                                                  &progress, &QProgressDialog::setLabelText);
+    const QMetaObject::Connection title = connect(this, &InstrumentConfigurationSearch::operationNameChanged,
+                                                  &progress, &QWidget::setWindowTitle);
+    progress.show();
+    processEvents();
+
+    restartSearch();
+
+    disconnect(value);
+    disconnect(label);
+    disconnect(title);
+    progress.close();
+    processEvents();
+}
+
+QStringList InstrumentConfigurationSearch::deviceTypes() const
+{
+    return m_deviceTypes;
+}
+
+QStringList InstrumentConfigurationSearch::resourceNames() const
+{
+    return m_resourceNames;
+}
+
+QList<int> InstrumentConfigurationSearch::positions() const
+{
+    return m_positions;
+}
+
+void InstrumentConfigurationSearch::restartSearch()
+{
+    m_deviceTypes.clear();
+    m_resourceNames.clear();
+    m_positions.clear();
+    search();
+}
+
+QString InstrumentConfigurationSearch::carrierTypeName(ushort manufacturer, ushort model)
+{
+    if (manufacturer == 3702 && (model == 341 || model == 269 || model == 375))
+        return QStringLiteral("Mezzanine Carrier");
+    if (manufacturer == 0 && (model == 34 || model == 264 || model == 2605 || model == 2994))
+        return QStringLiteral("Kalvint");
+    return QString();
+}
+
+QString InstrumentConfigurationSearch::carrierTypeNameFromIdn(ushort manufacturer, ushort model,
+                                                              const QString &idn)
+{
+    if (idn.contains(QLatin1String("TVKBASE"), Qt::CaseSensitive))
+        return QStringLiteral("Kalvint");
+    return carrierTypeName(manufacturer, model);
+}
+
+QString InstrumentConfigurationSearch::mezzanineTypeName(int code)
+{
+    if (code < 0 || code > 0xFFFF)
+        return QString();
+    if (!isDwavModuleCode(qint16(quint16(code))))
+        return QString();
+    return QStringLiteral("Mezzanine DWAV");
+}
+
+void InstrumentConfigurationSearch::search()
+{
+    emit operationProgressChanged(0);
+    emit operationNameChanged(tr("Search connected devices..."));
+
+    ViSession resourceManager = VI_NULL;
+    if (viOpenDefaultRM(&resourceManager) < VI_SUCCESS)
+        return;
+
+    ViFindList findList = VI_NULL;
+    ViUInt32 count = 0;
+    char descriptor[descriptorSize] = {};
+    if (viFindRsrc(resourceManager, resourceExpression, &findList, &count,
+                   descriptor) < VI_SUCCESS) {
+        viClose(resourceManager);
+        return;
+    }
+    processEvents();
+
+    for (ViUInt32 i = 0; i < count; ++i) {
+        if (i > 0 && viFindNext(findList, descriptor) < VI_SUCCESS)
+            break;
+        descriptor[descriptorSize - 1] = '\0';
+        const QString resource = QString::fromLocal8Bit(descriptor);
+        const int progress = int(qint64(i) * 100 / qint64(count));
+
+        emit operationProgressChanged(progress);
+        emit operationTextChanged(tr("Check device: %1").arg(resource));
+        processEvents();
+
+        ViSession session = VI_NULL;
+        ViStatus status = viOpen(resourceManager, descriptor, VI_NULL, 0, &session);
+        if (status < VI_SUCCESS)
+            continue;
+        processEvents();
+
+        ViUInt16 interfaceType = noInterface;
+        ViUInt16 interfaceNumber = 0;
+        viGetAttribute(session, VI_ATTR_INTF_TYPE, &interfaceType);
+        viGetAttribute(session, VI_ATTR_INTF_NUM, &interfaceNumber);
+
+        QString carrierType;
+        if (interfaceType == VI_INTF_GPIB || interfaceType == VI_INTF_ASRL
+            || interfaceType == VI_INTF_TCPIP || interfaceType == VI_INTF_USB) {
+            if (viLock(session, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL) >= VI_SUCCESS) {
+                // A talkative instrument must not write past the reply buffer:
+                // read at most one byte less than it holds and terminate.
+                char reply[idnReplySize] = {};
+                ViUInt32 replyLength = idnReplySize - 1;
+                status = viQueryf(session, "*IDN?\n",
+                                  "%#t", &replyLength, reply);
+                reply[qMin<ViUInt32>(replyLength, idnReplySize - 1)] = '\0';
+                reply[idnReplySize - 1] = '\0';
+                const QString idn = QString::fromUtf8(reply);
+                processEvents();
+                viUnlock(session);
+                if (status >= VI_SUCCESS) {
+                    ViUInt16 manufacturer = noManufacturer;
+                    ViUInt16 model = noModel;
+                    viGetAttribute(session, VI_ATTR_MANF_ID, &manufacturer);
+                    viGetAttribute(session, VI_ATTR_MODEL_CODE, &model);
+                    carrierType = carrierTypeNameFromIdn(manufacturer, model & 0x0FFF, idn);
+                }
+            }
+        } else if (interfaceType == VI_INTF_VXI || interfaceType == VI_INTF_GPIB_VXI) {
+            ViInt16 slot = 0;
+            status = viGetAttribute(session, VI_ATTR_SLOT, &slot);
+            if (status == VI_SUCCESS && slot != 0) {
+                ViInt16 mainframe = 0;
+                ViUInt16 manufacturer = noManufacturer;
+                ViUInt16 model = noModel;
+                viGetAttribute(session, VI_ATTR_MAINFRAME_LA, &mainframe);
+                viGetAttribute(session, VI_ATTR_MANF_ID, &manufacturer);
+                viGetAttribute(session, VI_ATTR_MODEL_CODE, &model);
+                carrierType = carrierTypeName(manufacturer, model & 0x0FFF);
+            }
+        }
+
+        if (!carrierType.isEmpty()) {
+            ViSession carrier = VI_NULL;
+            const QByteArray name = QByteArray(descriptor);
+            status = tvkbase_init(name.constData(), 1, 1, &carrier);
+            if (status >= VI_SUCCESS) {
+                processEvents();
+                probeCarrier(resource, progress, carrier);
+                tvkbase_close(carrier);
+                processEvents();
+            }
+        }
+
+        if (status != VI_SUCCESS) {
+            char text[statusTextSize] = {};
+            viStatusDesc(session, status, text);
+            text[statusTextSize - 1] = '\0';
+            qDebug().noquote() << fromWindows1251(text);
+        }
+        viClose(session);
+    }
+
+    viClose(findList);
+    // The search opened this session and nothing else holds it.
+    viClose(resourceManager);
+}
+
+void InstrumentConfigurationSearch::probeCarrier(const QString &descriptor, int progress, ViSession carrier)
+{
+    for (int position = TVKBASE_FIRST_POSITION; position <= TVKBASE_LAST_POSITION; ++position) {
+        emit operationProgressChanged(progress);
+        emit operationTextChanged(tr("Check device: %1, position: %2").arg(descriptor).arg(position));
+
+        ViInt16 present = 0;
+        ViInt16 code = -1;
+        const ViStatus status = tvkbase_m_type_q(carrier, ViInt16(position), &present, &code);
+        if (status < VI_SUCCESS || present == 0)
+            continue;
+        processEvents();
+        const QString type = mezzanineTypeName(code);
+        if (!type.isEmpty()) {
+            m_deviceTypes.append(type);
+            m_resourceNames.append(descriptor);
+            m_positions.append(position);
+        }
+    }
+}
