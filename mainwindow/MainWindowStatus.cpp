@@ -1,0 +1,202 @@
+// Status bar, state indicator and polling of the main window.
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "CommonWidgetFunctions.h"
+#include "DWAVModule.h"
+#include "Logger.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+QWidget *separator(QWidget *parent)
+{
+    auto *line = new QWidget(parent);
+    line->setFixedWidth(1);
+    line->setStyleSheet(QStringLiteral("background-color: #c0c0c0;"));
+    return line;
+}
+
+QString stateIconPath(unsigned code)
+{
+    switch (code) {
+    case 0: return QStringLiteral(":/images/crystal/32px/1431633526_player_play.png");
+    case 1: return QStringLiteral(":/images/crystal/32px/1431633615_player_stop.png");
+    case 2: return QStringLiteral(":/images/crystal/32px/1431631289_quick_restart.png");
+    case 3: return QStringLiteral(":/images/crystal/32px/1431631116_Service-Manager.png");
+    case 4: return QStringLiteral(":/images/document-save.svg");
+    case 5: return QStringLiteral(":/images/document-open.svg");
+    case 6: return QStringLiteral(":/images/crystal/32px/Play-1-Disabled-icon-32.png");
+    case 7: return QStringLiteral(":/images/crystal/32px/1431631296_logout.png");
+    case 8: return QStringLiteral(":/images/crystal/32px/Play-1-Normal-icon-32.png");
+    case 9: return QStringLiteral(":/images/process-stop.svg");
+    case 10: return QStringLiteral(":/images/crystal/32px/1431631281_alert.png");
+    case 11: return QStringLiteral(":/images/crystal/32px/1431633418_documentinfo.png");
+    case 12: return QStringLiteral(":/images/crystal/32px/1431631111_clean.png");
+    default: return QString();
+    }
+}
+
+const int kIconSize = 20;
+
+} // namespace
+
+void MainWindow::createStatusBar()
+{
+    auto *strip = new QFrame(this);
+    strip->setObjectName(QStringLiteral("statusStripFrame"));
+    strip->setFrameStyle(QFrame::NoFrame | QFrame::Sunken);
+    auto *layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(5, 0, 0, 0);
+
+    iconLabel = new QLabel(strip);
+    iconLabel->setObjectName(QStringLiteral("statusIconLabel"));
+    iconLabel->setMaximumWidth(kIconSize);
+    iconLabel->setPixmap(CommonWidgetFunctions::svgPixmap(
+        QStringLiteral(":/images/preferences-desktop-notification.svg"), QSize(kIconSize, kIconSize)));
+    layout->addWidget(iconLabel);
+    layout->addWidget(separator(strip));
+
+    messageLabel = new QLabel(tr("This is an informational string!"), strip);
+    messageLabel->setObjectName(QStringLiteral("statusMessageLabel"));
+    messageLabel->setWordWrap(true);
+    layout->addWidget(messageLabel);
+    layout->addItem(new QSpacerItem(10, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    layout->addWidget(separator(strip));
+    layout->addItem(new QSpacerItem(10, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
+
+    // A display, never pressed: it lets mouse events through and takes no focus.
+    stateIndicator = new QPushButton(QIcon(stateIconPath(2)), tr("Reset"), strip);
+    stateIndicator->setObjectName(QStringLiteral("stateIndicatorPushButton"));
+    stateIndicator->setCheckable(false);
+    stateIndicator->setFlat(true);
+    stateIndicator->setAttribute(Qt::WA_TransparentForMouseEvents);
+    stateIndicator->setFocusPolicy(Qt::NoFocus);
+    stateIndicator->setStyleSheet(QStringLiteral("QPushButton {text-align: center;padding:3px;}"));
+    stateIndicator->setMaximumWidth(170);
+    layout->addWidget(stateIndicator);
+    layout->addWidget(separator(strip));
+
+    tcontCaptionLabel = new QLabel(tr("Tcont"), strip);
+    tcontCaptionLabel->setObjectName(QStringLiteral("tcontCaptionLabel"));
+    tcontCaptionLabel->setMaximumWidth(50);
+    layout->addWidget(tcontCaptionLabel);
+    layout->addItem(new QSpacerItem(5, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    tcontValueLabel = new QLabel(QStringLiteral(" \u00B0C"), strip);
+    tcontValueLabel->setObjectName(QStringLiteral("tcontValueLabel"));
+    tcontValueLabel->setMinimumWidth(70);
+    tcontValueLabel->setMaximumWidth(70);
+    layout->addWidget(tcontValueLabel);
+    layout->addWidget(separator(strip));
+
+    tcardCaptionLabel = new QLabel(tr("Tcard"), strip);
+    tcardCaptionLabel->setObjectName(QStringLiteral("tcardCaptionLabel"));
+    tcardCaptionLabel->setMaximumWidth(50);
+    layout->addWidget(tcardCaptionLabel);
+    layout->addItem(new QSpacerItem(5, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    tcardValueLabel = new QLabel(QStringLiteral(" \u00B0C"), strip);
+    tcardValueLabel->setObjectName(QStringLiteral("tcardValueLabel"));
+    tcardValueLabel->setMinimumWidth(70);
+    tcardValueLabel->setMaximumWidth(70);
+    layout->addWidget(tcardValueLabel);
+
+    statusBar()->addWidget(strip, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    Logger *logger = Logger::instance(position);
+    logger->setMessageLabel(messageLabel);
+    logger->setIconLabel(iconLabel);
+}
+
+void MainWindow::setStateIcon(unsigned code, const QString &text)
+{
+    const QString path = stateIconPath(code);
+    stateIndicator->setText(text);
+    stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+    if (code == 9 && module && !module->lastErrorMessage().isEmpty()) {
+        Logger::instance(position)->status(
+            tr("Instrument error: '%1'").arg(module->lastErrorMessage()), QString());
+    }
+}
+
+void MainWindow::onTimeoutEvent()
+{
+    checkInstrumentVersion();
+    updateTemperatureLabels();
+    updateGenerationState();
+    // The first poll comes soon after the window opens, the rest at a pace
+    // the module can serve.
+    if (pollingTimer->interval() != 500)
+        pollingTimer->setInterval(500);
+}
+
+void MainWindow::checkInstrumentVersion()
+{
+    if (versionChecked || !module->isInitialized())
+        return;
+    // Set before the box opens: the timer keeps running while it is shown.
+    versionChecked = true;
+    const QString mismatch = module->compareVersions();
+    if (!mismatch.isEmpty()) {
+        QMessageBox::warning(this, tr("Instrument version check"), mismatch, QMessageBox::Ok,
+                             QMessageBox::NoButton);
+    }
+}
+
+void MainWindow::updateTemperatureLabels()
+{
+    double tcont = 0;
+    double tcard = 0;
+    module->getTemperature(&tcont, &tcard);
+    tcontValueLabel->setText(QString::number(tcont, 'f', 2) + QStringLiteral(" \u00B0C"));
+    tcardValueLabel->setText(QString::number(tcard, 'f', 2) + QStringLiteral(" \u00B0C"));
+}
+
+int MainWindow::updateGenerationState()
+{
+    int code = 0;
+    if (module->checkState(&code) != 0) {
+        setStateIcon(9, tr("Error"));
+        return code;
+    }
+    Logger *logger = Logger::instance(position);
+    switch (code) {
+    case 0:
+        setStateIcon(6, tr("No generation"));
+        module->setGenerating(false);
+        setStartButtonState(0);
+        break;
+    case 1:
+        setStateIcon(7, tr("Awaits event"));
+        module->setGenerating(false);
+        logger->status(tr("DWAV was configured to start by Command. Push \"Program start\" "
+                          "button at Synchronization settings panel to start generation."),
+                       QString());
+        setStartButtonState(2);
+        break;
+    case 2:
+        setStateIcon(7, tr("Delay countdown"));
+        module->setGenerating(true);
+        logger->status(tr("DWAV will be started after setted delay."), QString());
+        setStartButtonState(3);
+        break;
+    case 3:
+        setStateIcon(8, tr("Generating"));
+        module->setGenerating(true);
+        logger->status(tr("Signal is being generated."), QString());
+        setStartButtonState(1);
+        break;
+    default:
+        break;
+    }
+    return code;
+}
