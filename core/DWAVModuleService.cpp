@@ -1,0 +1,208 @@
+// Built-in tests and calibration of the module. The service and calibration
+// dialogs call these from a pool thread while the GUI thread keeps polling,
+// so results travel only through return values, the guarded last status and
+// error, and the Logger.
+
+#include "DWAVModule.h"
+
+#include "Logger.h"
+
+#include "tvkdwav_32.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int selfTestTextSize = 1024;
+constexpr int testTextSize = 2048;
+constexpr int calibrationDateSize = 32;
+
+// RAM test arguments, in this order.
+enum RamArgument { RamStart, RamKiloSamples, RamMode, RamReadOnly, RamArgumentCount };
+
+} // namespace
+
+int DWAVModule::selfTest()
+{
+    char buffer[selfTestTextSize];
+    std::memset(buffer, 0, sizeof buffer);
+    ViInt16 result = 0;
+    const ViStatus status = tvkdwav_self_test(m_moduleSession, &result, buffer);
+
+    QString text = fromCp1251(buffer, sizeof buffer);
+    // A call that failed ran no test, so its zero result word means nothing;
+    // say why it failed instead of reporting a pass.
+    if (status < 0 && text.isEmpty())
+        text = driverText(status);
+    if (status != 0 || result != 0)
+        logger()->warning(tr("Selftest error:") + text);
+    else
+        logger()->status(tr("Selftest passed without errors."));
+
+    {
+        QMutexLocker lock(&m_errorLock);
+        m_selfTestText = text;
+        m_selfTestCode = result;
+    }
+    if (status < 0)
+        return status;
+    return result;
+}
+
+int DWAVModule::runServiceTest(uint testType, QString *text, const QVariantList *args)
+{
+    QString unused;
+    if (!text)
+        text = &unused;
+
+    char buffer[testTextSize];
+    std::memset(buffer, 0, sizeof buffer);
+    ViInt16 result = 0;
+    ViStatus status = 0;
+
+    switch (testType) {
+    case 0: {
+        const int outcome = selfTest();
+        *text = selfTestText();
+        return outcome;
+    }
+    case 1:
+        status = tvkdwav_test_OK_Off1(m_moduleSession, &result, buffer);
+        break;
+    case 2: {
+        const int count = args ? args->size() : 0;
+        if (count != RamArgumentCount) {
+            *text = tr("The RAM test needs %1 arguments (start address, size, mode, read only), "
+                       "got %2; the test was not run.")
+                        .arg(int(RamArgumentCount))
+                        .arg(count);
+            logger()->warning(*text);
+            return -1;
+        }
+        bool startOk = false, sizeOk = false, modeOk = false;
+        const uint start = args->at(RamStart).toUInt(&startOk);
+        const uint kiloSamples = args->at(RamKiloSamples).toUInt(&sizeOk);
+        const uint mode = args->at(RamMode).toUInt(&modeOk);
+        if (!startOk || !sizeOk || !modeOk || kiloSamples > 0xFFFF || mode > 0xFFFF) {
+            *text = tr("The RAM test arguments are not valid numbers; the test was not run.");
+            logger()->warning(*text);
+            return -1;
+        }
+        status = tvkdwav_test_RAM(m_moduleSession, start, ViUInt16(kiloSamples), ViUInt16(mode),
+                                  args->at(RamReadOnly).toBool() ? 1 : 0, &result, buffer);
+        break;
+    }
+    case 3:
+    case 4:
+        status = tvkdwav_test_AFG(m_moduleSession, 0, testType == 3 ? 0 : 1, &result, buffer);
+        break;
+    default:
+        *text = tr("Unknown service test %1; nothing was run.").arg(testType);
+        logger()->warning(*text);
+        return -1;
+    }
+
+    *text = fromCp1251(buffer, sizeof buffer);
+    errorMessage(status);
+    // Only this call's own failure belongs under the test's message; an
+    // older error would make a passed test look failed.
+    if (status != 0)
+        *text += QLatin1Char('\n') + lastErrorMessage();
+    if (status < 0)
+        return status;
+    return result;
+}
+
+int DWAVModule::getCalibrationData(void *record)
+{
+    if (!record)
+        return -1;
+    const ViStatus status = tvkdwav_get_calibration_data(
+        m_moduleSession, static_cast<tvkdwav_CalibrationData *>(record));
+    setLastStatus(status);
+    if (status < 0)
+        return reportFailure(__LINE__, "getCalibrationData", status);
+    return 0;
+}
+
+int DWAVModule::calibrate(ushort chan, void *record)
+{
+    if (!record || !checkChannel(chan, "DWAVModule::calibrate"))
+        return -1;
+    const ViStatus status = tvkdwav_calibrate(m_moduleSession, 0, chan);
+    setLastStatus(status);
+    if (status < 0) {
+        reportLocation(__LINE__, "calibrate");
+    } else {
+        setLastStatus(getCalibrationData(record));
+        if (lastStatus() < 0)
+            reportLocation(__LINE__, "calibrate");
+    }
+    // Statuses go back unchanged: the calibration dialog turns some of them
+    // (a missing multimeter library) into messages of its own.
+    const int outcome = lastStatus();
+    errorMessage(outcome);
+    return outcome;
+}
+
+int DWAVModule::calibrateADC(void *record, char *message)
+{
+    if (!record || !message)
+        return -1;
+    const ViStatus status = tvkdwav_calibrate_ADC(m_moduleSession, message);
+    setLastStatus(status);
+    if (status < 0) {
+        reportLocation(__LINE__, "calibrateADC");
+    } else {
+        setLastStatus(getCalibrationData(record));
+        if (lastStatus() < 0)
+            reportLocation(__LINE__, "calibrateADC");
+    }
+    const int outcome = lastStatus();
+    errorMessage(outcome);
+    return outcome;
+}
+
+int DWAVModule::stopCalibration()
+{
+    const ViStatus status = tvkdwav_stop_calibration(m_moduleSession);
+    setLastStatus(status);
+    if (status < 0)
+        return reportFailure(__LINE__, "stopCalibration", status);
+    return 0;
+}
+
+int DWAVModule::saveCalibrationData()
+{
+    const ViStatus status = tvkdwav_save_CalibrationData_ToFlash(m_moduleSession);
+    setLastStatus(status);
+    if (status < 0)
+        return reportFailure(__LINE__, "saveCalibrationData", status);
+    return 0;
+}
+
+int DWAVModule::loadCalibrationData()
+{
+    const ViStatus status = tvkdwav_load_CalibrationData_FromFlash(m_moduleSession);
+    setLastStatus(status);
+    if (status < 0)
+        return reportFailure(__LINE__, "loadCalibrationData", status);
+    return 0;
+}
+
+int DWAVModule::calibrationDate(QString &date)
+{
+    char buffer[calibrationDateSize];
+    std::memset(buffer, 0, sizeof buffer);
+    tvkdwav_get_calibration_date(m_moduleSession, buffer);
+    date = fromCp1251(buffer, sizeof buffer);
+    return 0;
+}
+
+int DWAVModule::selfTestAndMarkInitialized()
+{
+    const int result = selfTest();
+    if (result == 0)
+        setState(DeviceInitialized);
+    return result;
+}
