@@ -1,0 +1,329 @@
+// The panel settings file: the panel options and every key of the module's
+// parameter sets in an INI file, enumerations as integers. The multilevel
+// levels are not kept here (they live in their own points file).
+
+#include "DWAVModule.h"
+
+#include "AFGParameters.h"
+#include "AWGParameters.h"
+#include "DWAVChanParameters.h"
+#include "DWAVCommonParameters.h"
+#include "DWAVQMParameters.h"
+#include "HarmonicalParameters.h"
+#include "ImpulseParameters.h"
+#include "LevelParameters.h"
+#include "Logger.h"
+#include "MultilevelParameters.h"
+#include "TriangularParameters.h"
+
+#include "dwav_visa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString panelGroup = QStringLiteral("DWAV_PanelSettings");
+const QString chanGroup = QStringLiteral("DWAV_ChanParameters");
+const QString commonGroup = QStringLiteral("DWAV_CommonParameters");
+const QString qmGroup = QStringLiteral("DWAV_QMParameters");
+const QString afgGroup = QStringLiteral("DWAV_AFGParameters");
+const QString awgGroup = QStringLiteral("DWAV_AWGParameters");
+
+QString chanSubGroup(int chan)
+{
+    return QStringLiteral("Chan_%1").arg(chan + 1);
+}
+
+enum class SubSet { None, Harmonical, Triangular, Impulse, Level, Multilevel };
+
+SubSet subSetOf(const QString &key)
+{
+    auto is = [&key](const char *name) {
+        return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
+    if (is("harmonicalParameters"))
+        return SubSet::Harmonical;
+    if (is("triangularParameters"))
+        return SubSet::Triangular;
+    if (is("impulseParameters"))
+        return SubSet::Impulse;
+    if (is("levelParameters"))
+        return SubSet::Level;
+    if (is("multilevelParameters"))
+        return SubSet::Multilevel;
+    return SubSet::None;
+}
+
+bool isStoredEnumeration(int userType)
+{
+    const char *name = QMetaType::typeName(userType);
+    if (!name)
+        return false;
+    const QLatin1String typeName(name);
+    for (const char *known : {"chanState", "awgDataFormat", "modulType", "afgSignalTypes"})
+        if (typeName.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QVariant DWAVModule::parameterFromSettings(const QVariant &prototype, const QVariant &stored)
+{
+    switch (prototype.userType()) {
+    case QMetaType::Bool:
+        return stored.toBool();
+    case QMetaType::Int:
+        return stored.toInt();
+    case QMetaType::UInt:
+        return stored.toUInt();
+    case QMetaType::Double:
+        return stored.toDouble();
+    case QMetaType::QString: {
+        // A missing key reads as an empty text, not as a null one that the
+        // set would refuse.
+        const QString text = stored.toString();
+        return text.isNull() ? QString(QLatin1String("")) : text;
+    }
+    default:
+        break;
+    }
+    if (prototype.userType() >= QMetaType::User && isStoredEnumeration(prototype.userType())) {
+        const int number = stored.toInt();
+        return QVariant(prototype.userType(), &number);
+    }
+    return QVariant();
+}
+
+void DWAVModule::writeParameterSettings(QSettings &settings, IParameter *set, const QString &key)
+{
+    const QVariant value = set->getParameter(key);
+    // Enumerations and the points travel as plain integers, so the file
+    // reads the same whatever registered the types.
+    if (value.userType() >= QMetaType::User)
+        settings.setValue(key, value.toInt());
+    else
+        settings.setValue(key, value);
+}
+
+void DWAVModule::readParameterSettings(QSettings &settings, IParameter *set, const QString &key)
+{
+    set->setParameter(key, parameterFromSettings(set->getParameter(key), settings.value(key)));
+}
+
+template <typename T>
+void DWAVModule::saveParameterGroup(const QString &subSetName, QSettings &settings, int chan)
+{
+    settings.beginGroup(subSetName);
+    T subSet = qvariant_cast<T>(m_afgParameters[chan]->getParameter(subSetName));
+    const auto keys = subSet.parameters().keys();
+    for (const QString &key : keys)
+        writeParameterSettings(settings, &subSet, key);
+    settings.endGroup();
+}
+
+template <typename T>
+void DWAVModule::loadParameterGroup(const QString &subSetName, QSettings &settings, int chan)
+{
+    settings.beginGroup(subSetName);
+    T subSet = qvariant_cast<T>(m_afgParameters[chan]->getParameter(subSetName));
+    const auto keys = subSet.parameters().keys();
+    for (const QString &key : keys)
+        readParameterSettings(settings, &subSet, key);
+    m_afgParameters[chan]->setParameter(subSetName, QVariant::fromValue(subSet));
+    settings.endGroup();
+}
+
+int DWAVModule::saveSettings(const QString &filePath)
+{
+    const QFileInfo target(filePath);
+    auto fail = [this, &filePath](ViStatus status, const QString &why) {
+        setLastError(tr("Panel settings were not saved to %1: %2").arg(filePath, why), status);
+        return int(status);
+    };
+    if (filePath.isEmpty())
+        return fail(VI_ERROR_FILE_ACCESS, tr("no file name"));
+
+    // The settings are written completely into a file of their own beside
+    // the target; only a complete file replaces the target, so a failed
+    // save never costs the settings saved before. A fresh file also keeps
+    // keys of an older file from being merged into the new one.
+    QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!scratch.open())
+        return fail(VI_ERROR_FILE_ACCESS, scratch.errorString());
+    scratch.close();
+
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+
+        settings.beginGroup(panelGroup);
+        settings.setValue(QStringLiteral("autoConfig"), m_autoConfig);
+        settings.setValue(QStringLiteral("currentPanelTabIndex"), m_currentPanelTabIndex);
+        settings.setValue(QStringLiteral("AWGLoadingFilePath"), m_AWGLoadingFilePath);
+        settings.setValue(QStringLiteral("AWGSavingFilePath"), m_AWGSavingFilePath);
+        settings.setValue(QStringLiteral("querySettingsParameters"), m_querySettingsParameters);
+        settings.endGroup();
+
+        auto writeSet = [this, &settings](IParameter *set) {
+            const auto keys = set->parameters().keys();
+            for (const QString &key : keys)
+                writeParameterSettings(settings, set, key);
+        };
+
+        settings.beginGroup(chanGroup);
+        for (int chan = 0; chan < ChannelCount; ++chan) {
+            settings.beginGroup(chanSubGroup(chan));
+            writeSet(m_chanParameters[chan]);
+            settings.endGroup();
+        }
+        settings.endGroup();
+
+        settings.beginGroup(commonGroup);
+        writeSet(m_commonParameters);
+        settings.endGroup();
+
+        settings.beginGroup(qmGroup);
+        writeSet(m_qmParameters);
+        settings.endGroup();
+
+        settings.beginGroup(afgGroup);
+        for (int chan = 0; chan < ChannelCount; ++chan) {
+            settings.beginGroup(chanSubGroup(chan));
+            AFGParameters *afg = m_afgParameters[chan];
+            const auto keys = afg->parameters().keys();
+            for (const QString &key : keys) {
+                switch (subSetOf(key)) {
+                case SubSet::Harmonical: saveParameterGroup<HarmonicalParameters>(key, settings, chan); break;
+                case SubSet::Triangular: saveParameterGroup<TriangularParameters>(key, settings, chan); break;
+                case SubSet::Impulse: saveParameterGroup<ImpulseParameters>(key, settings, chan); break;
+                case SubSet::Level: saveParameterGroup<LevelParameters>(key, settings, chan); break;
+                case SubSet::Multilevel: saveParameterGroup<MultilevelParameters>(key, settings, chan); break;
+                case SubSet::None: writeParameterSettings(settings, afg, key); break;
+                }
+            }
+            settings.endGroup();
+        }
+        settings.endGroup();
+
+        settings.beginGroup(awgGroup);
+        writeSet(m_awgParameters);
+        settings.endGroup();
+
+        // Written now, not when some event loop gets round to it, so the
+        // outcome is known before this returns.
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return fail(VI_ERROR_FILE_IO, tr("the settings could not be written"));
+    }
+
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return fail(VI_ERROR_FILE_IO, written.errorString());
+    const QByteArray content = written.readAll();
+    written.close();
+
+    QSaveFile out(filePath);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(VI_ERROR_FILE_ACCESS, out.errorString());
+    if (out.write(content) != content.size()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return fail(VI_ERROR_FILE_IO, why);
+    }
+    if (!out.commit())
+        return fail(VI_ERROR_FILE_IO, out.errorString());
+    return 0;
+}
+
+int DWAVModule::loadSettings(const QString &filePath)
+{
+    auto fail = [this, &filePath](ViStatus status, const QString &why) {
+        setLastError(tr("Panel settings were not loaded from %1: %2").arg(filePath, why), status);
+        return int(status);
+    };
+    const QFileInfo source(filePath);
+    if (filePath.isEmpty() || !source.exists())
+        return fail(VI_ERROR_FILE_ACCESS, tr("the file does not exist"));
+    if (!source.isFile())
+        return fail(VI_ERROR_FILE_ACCESS, tr("not a file"));
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(VI_ERROR_FILE_ACCESS, file.errorString());
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(VI_ERROR_FILE_IO, file.errorString());
+    file.close();
+
+    // QSettings keeps files it has read in a process-wide cache and trusts
+    // it while size and time stamp look unchanged; a file replaced within
+    // the same moment would then read stale. Reading a private copy under a
+    // name never used before always reads what is on disk now.
+    QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("dwav-settings-XXXXXX.ini")));
+    if (!copy.open() || copy.write(content) != content.size() || !copy.flush())
+        return fail(VI_ERROR_FILE_IO, copy.errorString());
+    copy.close();
+
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return fail(VI_ERROR_FILE_IO, tr("the file is not a readable settings file"));
+
+    settings.beginGroup(panelGroup);
+    m_autoConfig = settings.value(QStringLiteral("autoConfig")).toBool();
+    m_currentPanelTabIndex = settings.value(QStringLiteral("currentPanelTabIndex")).toInt();
+    m_AWGLoadingFilePath = settings.value(QStringLiteral("AWGLoadingFilePath")).toString();
+    m_AWGSavingFilePath = settings.value(QStringLiteral("AWGSavingFilePath")).toString();
+    m_querySettingsParameters = settings.value(QStringLiteral("querySettingsParameters")).toBool();
+    settings.endGroup();
+
+    auto readSet = [this, &settings](IParameter *set) {
+        const auto keys = set->parameters().keys();
+        for (const QString &key : keys)
+            readParameterSettings(settings, set, key);
+    };
+
+    settings.beginGroup(chanGroup);
+    for (int chan = 0; chan < ChannelCount; ++chan) {
+        settings.beginGroup(chanSubGroup(chan));
+        readSet(m_chanParameters[chan]);
+        settings.endGroup();
+    }
+    settings.endGroup();
+
+    settings.beginGroup(commonGroup);
+    readSet(m_commonParameters);
+    settings.endGroup();
+
+    settings.beginGroup(qmGroup);
+    readSet(m_qmParameters);
+    settings.endGroup();
+
+    settings.beginGroup(afgGroup);
+    for (int chan = 0; chan < ChannelCount; ++chan) {
+        settings.beginGroup(chanSubGroup(chan));
+        AFGParameters *afg = m_afgParameters[chan];
+        const auto keys = afg->parameters().keys();
+        for (const QString &key : keys) {
+            switch (subSetOf(key)) {
+            case SubSet::Harmonical: loadParameterGroup<HarmonicalParameters>(key, settings, chan); break;
+            case SubSet::Triangular: loadParameterGroup<TriangularParameters>(key, settings, chan); break;
+            case SubSet::Impulse: loadParameterGroup<ImpulseParameters>(key, settings, chan); break;
+            case SubSet::Level: loadParameterGroup<LevelParameters>(key, settings, chan); break;
+            case SubSet::Multilevel: loadParameterGroup<MultilevelParameters>(key, settings, chan); break;
+            case SubSet::None: readParameterSettings(settings, afg, key); break;
+            }
+        }
+        settings.endGroup();
+    }
+    settings.endGroup();
+
+    settings.beginGroup(awgGroup);
+    readSet(m_awgParameters);
+    settings.endGroup();
+    return 0;
+}
