@@ -1,0 +1,23 @@
+# Fails unless the library's dynamic symbol table defines exactly the four
+# panel functions.
+if(NOT NM OR NOT LIBRARY)
+    message(FATAL_ERROR "usage: cmake -DNM=<nm> -DLIBRARY=<library> -P check_exports.cmake")
+endif()
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+    OUTPUT_VARIABLE _out ERROR_VARIABLE _err RESULT_VARIABLE _rc)
+if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "${NM} failed on ${LIBRARY}: ${_err}")
+endif()
+string(REPLACE "\n" ";" _lines "${_out}")
+set(_names)
+foreach(_line IN LISTS _lines)
+    if(_line MATCHES "^[0-9a-fA-F]* *[A-Za-z] +([^ ]+)$")
+        list(APPEND _names "${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+list(SORT _names)
+set(_want dwav_close dwav_display dwav_hide dwav_init_qt)
+if(NOT "${_names}" STREQUAL "${_want}")
+    message(FATAL_ERROR "exported: ${_names}\nwanted:   ${_want}")
+endif()
+message(STATUS "exports: ${_names}")
