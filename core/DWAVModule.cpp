@@ -54,6 +54,8 @@ DWAVModule::DWAVModule(QObject *parent)
       m_state(DeviceClosed),
       m_standaloneProgram(false)
 {
+    // The state travels in signals that may be queued across threads.
+    qRegisterMetaType<DWAVModule::DeviceState>();
     setState(DeviceClosed);
     createParameters();
     m_mode = 1;
