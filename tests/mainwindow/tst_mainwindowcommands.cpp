@@ -1,0 +1,360 @@
+#include "MainWindow.h"
+#include "ParameterTypes.h"
+#include "TestMain.h"
+#include "WindowTestSupport.h"
+#include "tvkdwav_32.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace WindowTest;
+
+namespace {
+
+QString indicatorText(QWidget *window)
+{
+    return window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"))->text();
+}
+
+QString messageText(QWidget *window)
+{
+    return window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->text();
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QLatin1String(name));
+}
+
+int startState(QWidget *window)
+{
+    return button(window, "startDWAVPushButton")->property("StartButtonState").toInt();
+}
+
+// Types a new value into a spin box and finishes the edit as a user would.
+void typeInto(QSpinBox *spin, int value)
+{
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, QString::number(value));
+    QTest::keyClick(spin, Qt::Key_Return);
+}
+
+double benchValue(const QString &resource, int position, const char *key)
+{
+    double value = -1;
+    dwavbench_module_value(resource.toLatin1().constData(), position, key, &value);
+    return value;
+}
+
+QString driverText(int status)
+{
+    char text[256] = {};
+    tvkdwav_error_message(0, status, text);
+    return QString::fromLocal8Bit(text);
+}
+
+} // namespace
+
+class TestMainWindowCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void editWithoutAutoConfigOnlyStores();
+    void editWithAutoConfigConfigures();
+    void radioPairConfiguresForEachToggle();
+    void failedConfigurationShowsDriverText();
+    void queryRefreshesWidgetsAlsoAfterFailure();
+    void resetShowsOutcome();
+    void startBeforeConfigureIsRefused();
+    void configureStartGenerateStop();
+    void startFailureReturnsToIdle();
+    void stopFailureKeepsTheButton();
+    void awaitsCommandThenStartByCommand();
+    void startByCommandOnUnconfiguredModule();
+    void optionsReachTheModule();
+
+private:
+    QString m_resource;
+    int m_position = 0;
+};
+
+void TestMainWindowCommands::initTestCase()
+{
+    Q_INIT_RESOURCE(images);
+    ParameterTypes::registerTypes();
+}
+
+void TestMainWindowCommands::cleanup()
+{
+    dwavbench_clear_faults();
+}
+
+void TestMainWindowCommands::editWithoutAutoConfigOnlyStores()
+{
+    auto module = openModule(&m_resource, &m_position);
+    QVERIFY(module);
+    MainWindow window(module.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(button(&window, "showAWGPagePushButton"), Qt::LeftButton);
+    dwavbench_journal_clear();
+
+    typeInto(window.findChild<QSpinBox *>(QStringLiteral("AWGNumCyclesSpinBox")), 37);
+    QCOMPARE(module->awgParameter(QStringLiteral("numCycles")).toInt(), 37);
+    QCOMPARE(configurationCalls(), 0);
+
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+    QCOMPARE(messageText(&window), QStringLiteral("DWAV has been configured"));
+    QCOMPARE(benchValue(m_resource, m_position, "numCycles"), 37.0);
+    QVERIFY(module->isConfigured());
+}
+
+void TestMainWindowCommands::editWithAutoConfigConfigures()
+{
+    auto module = openModule(&m_resource, &m_position);
+    QVERIFY(module);
+    MainWindow window(module.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(button(&window, "showAWGPagePushButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox")), Qt::LeftButton);
+    QVERIFY(module->autoConfig());
+    dwavbench_journal_clear();
+
+    typeInto(window.findChild<QSpinBox *>(QStringLiteral("AWGNumPackagesSpinBox")), 12);
+    QCOMPARE(module->awgParameter(QStringLiteral("numPacks")).toInt(), 12);
+    const QVector<Call> awg = callsOf(QStringLiteral("tvkdwav_config_awg"));
+    QCOMPARE(awg.size(), 1);
+    QCOMPARE(benchValue(m_resource, m_position, "numPacks"), 12.0);
+    // The whole sequence ran: channels, common settings, mode, then the AWG.
+    QVERIFY(countOf("tvkdwav_config_chan") >= 2);
+    QCOMPARE(countOf("tvkdwav_config_mode"), 1);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+}
+
+void TestMainWindowCommands::radioPairConfiguresForEachToggle()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(button(&window, "showAWGPagePushButton"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox")), Qt::LeftButton);
+    dwavbench_journal_clear();
+
+    auto *continuous = window.findChild<QRadioButton *>(QStringLiteral("AWGContinuousModeRadioButton"));
+    QTest::mouseClick(continuous, Qt::LeftButton);
+    QVERIFY(continuous->isChecked());
+    QCOMPARE(module->awgParameter(QStringLiteral("awgMode")).toInt(), 1);
+    // One configuration for the button that went off, one for the one that came on.
+    QCOMPARE(countOf("tvkdwav_config_mode"), 2);
+}
+
+void TestMainWindowCommands::failedConfigurationShowsDriverText()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    const int status = int(0xBFFC0801u);
+    QVERIFY(dwavbench_add_fault("tvkdwav_config_mode", 0, status, nullptr, 0) == 0);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    const QString text = module->lastErrorMessage();
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(text, driverText(status));
+    QCOMPARE(messageText(&window), QStringLiteral("Instrument error: '%1'").arg(text));
+    QVERIFY(!module->isConfigured());
+}
+
+void TestMainWindowCommands::queryRefreshesWidgetsAlsoAfterFailure()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("queryConfigParametersCheckBox")),
+                      Qt::LeftButton);
+    QVERIFY(module->querySettingsParameters());
+    auto *samples = window.findChild<QSpinBox *>(QStringLiteral("AWGNumSamplesSpinBox"));
+
+    module->setAWGParameter(QStringLiteral("numSamples"), 64u);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+    QCOMPARE(samples->value(), 64);
+
+    QVERIFY(dwavbench_add_fault("tvkdwav_config_chan", 0, int(0xBFFC0801u), nullptr, 0) == 0);
+    module->setAWGParameter(QStringLiteral("numSamples"), 128u);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QCOMPARE(samples->value(), 128);
+
+    // Without read-back the widgets stay as they are.
+    QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("queryConfigParametersCheckBox")),
+                      Qt::LeftButton);
+    module->setAWGParameter(QStringLiteral("numSamples"), 256u);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(samples->value(), 128);
+}
+
+void TestMainWindowCommands::resetShowsOutcome()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(button(&window, "resetDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Reset"));
+    QCOMPARE(messageText(&window), QStringLiteral("DWAV has been reset"));
+    QCOMPARE(countOf("tvkdwav_reset"), 1);
+    QCOMPARE(startState(&window), 0);
+
+    QVERIFY(dwavbench_add_fault("tvkdwav_reset", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QTest::mouseClick(button(&window, "resetDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QCOMPARE(messageText(&window),
+             QStringLiteral("Instrument error: '%1'").arg(module->lastErrorMessage()));
+    QCOMPARE(startState(&window), 0);
+}
+
+void TestMainWindowCommands::startBeforeConfigureIsRefused()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(button(&window, "startDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Not configured"));
+    QCOMPARE(messageText(&window), QStringLiteral("Push Configure button before start!"));
+    QCOMPARE(countOf("tvkdwav_start"), 0);
+    QCOMPARE(startState(&window), 0);
+}
+
+void TestMainWindowCommands::configureStartGenerateStop()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+
+    QPushButton *start = button(&window, "startDWAVPushButton");
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(countOf("tvkdwav_start"), 1);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Generating"));
+    QCOMPARE(messageText(&window), QStringLiteral("Signal is being generated."));
+    QCOMPARE(startState(&window), 1);
+    QCOMPARE(start->text(), QStringLiteral("Stop"));
+    QVERIFY(module->isGenerating());
+
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(countOf("tvkdwav_stop"), 1);
+    // The stop is followed by a fresh look at the generation state.
+    QCOMPARE(indicatorText(&window), QStringLiteral("No generation"));
+    QCOMPARE(messageText(&window), QStringLiteral("DWAV is stopped."));
+    QCOMPARE(startState(&window), 0);
+    QCOMPARE(start->text(), QStringLiteral("Start"));
+    QVERIFY(!module->isGenerating());
+}
+
+void TestMainWindowCommands::startFailureReturnsToIdle()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QVERIFY(dwavbench_add_fault("tvkdwav_start", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QCOMPARE(window.startGeneration(), int(0xBFFF0011u));
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QCOMPARE(startState(&window), 0);
+    QVERIFY(!module->isGenerating());
+}
+
+void TestMainWindowCommands::stopFailureKeepsTheButton()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(window.startGeneration(), 0);
+    QCOMPARE(startState(&window), 1);
+    QVERIFY(dwavbench_add_fault("tvkdwav_stop", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(window.stopGeneration() != 0);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QCOMPARE(startState(&window), 1);
+}
+
+void TestMainWindowCommands::awaitsCommandThenStartByCommand()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    // Start by program command: the module waits after the start.
+    module->setCommonParameter(QStringLiteral("startSource"), 1u);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+    QPushButton *start = button(&window, "startDWAVPushButton");
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Awaits event"));
+    QCOMPARE(startState(&window), 2);
+    QCOMPARE(start->text(), QStringLiteral("Awaits command"));
+    QVERIFY(messageText(&window).contains(QStringLiteral("\"Program start\"")));
+    QVERIFY(!module->isGenerating());
+
+    QCOMPARE(window.programStart(), 0);
+    QCOMPARE(countOf("tvkdwav_prog_start"), 1);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Generating"));
+    QCOMPARE(startState(&window), 1);
+    QFile log(QStringLiteral("DWAV_messages.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().contains("DWAV Program start: DWAV started by command."));
+
+    // Pressed while waiting for the command, the button stops.
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(countOf("tvkdwav_stop"), 1);
+    QCOMPARE(startState(&window), 0);
+}
+
+void TestMainWindowCommands::startByCommandOnUnconfiguredModule()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    window.setStartButtonState(1);
+    QVERIFY(window.programStart() != 0);
+    QCOMPARE(countOf("tvkdwav_prog_start"), 0);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QCOMPARE(startState(&window), 0);
+}
+
+void TestMainWindowCommands::optionsReachTheModule()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    auto *autoConfig = window.findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox"));
+    auto *query = window.findChild<QCheckBox *>(QStringLiteral("queryConfigParametersCheckBox"));
+    autoConfig->setChecked(true);
+    query->setChecked(true);
+    QVERIFY(module->autoConfig());
+    QVERIFY(module->querySettingsParameters());
+    autoConfig->setChecked(false);
+    query->setChecked(false);
+    QVERIFY(!module->autoConfig());
+    QVERIFY(!module->querySettingsParameters());
+
+    // Other codes change only the property.
+    window.setStartButtonState(1);
+    window.setStartButtonState(7);
+    QCOMPARE(startState(&window), 7);
+    QCOMPARE(button(&window, "startDWAVPushButton")->text(), QStringLiteral("Stop"));
+}
+
+DWAV_TEST_MAIN(TestMainWindowCommands)
+#include "tst_mainwindowcommands.moc"

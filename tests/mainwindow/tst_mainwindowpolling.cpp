@@ -1,0 +1,263 @@
+#include "Logger.h"
+#include "MainWindow.h"
+#include "TestMain.h"
+#include "WindowTestSupport.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <ctime>
+
+using namespace WindowTest;
+
+namespace {
+
+QString indicatorText(QWidget *window)
+{
+    return window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"))->text();
+}
+
+QString messageText(QWidget *window)
+{
+    return window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->text();
+}
+
+QString labelText(QWidget *window, const char *name)
+{
+    return window->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+// The bench stamps its journal with the monotonic clock.
+quint64 monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return quint64(now.tv_sec) * 1000000000ull + quint64(now.tv_nsec);
+}
+
+} // namespace
+
+class TestMainWindowPolling : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void firstPollAfter100msThenEvery500ms();
+    void versionWarningOncePerWindow();
+    void temperaturesShownWithTwoDecimals();
+    void failingTemperatureQueryShowsZero();
+    void failingStateQueryShowsError();
+    void awaitingEventFollowsTheModule();
+    void statusStripLayout();
+    void stateIconCodes_data();
+    void stateIconCodes();
+};
+
+void TestMainWindowPolling::initTestCase()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+void TestMainWindowPolling::cleanup()
+{
+    dwavbench_clear_faults();
+}
+
+void TestMainWindowPolling::firstPollAfter100msThenEvery500ms()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    const quint64 before = monotonicNs();
+    MainWindow window(module.get());
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 4, 10000);
+
+    const QVector<Call> states = callsOf(QStringLiteral("tvkdwav_state"));
+    const QVector<Call> temperatures = callsOf(QStringLiteral("tvkdwav_get_temperature"));
+    QVERIFY(temperatures.size() >= states.size() - 1);
+    // Qt's coarse timers may fire up to 5 % early.
+    QVERIFY2(states.at(0).timeNs - before >= 95000000ull, "first poll before 100 ms");
+    for (int i = 1; i < states.size(); ++i)
+        QVERIFY2(states.at(i).timeNs - states.at(i - 1).timeNs >= 475000000ull,
+                 "polls closer than 500 ms");
+    QCOMPARE(window.findChild<QTimer *>()->interval(), 500);
+
+    // Each tick: version (first tick only), temperatures, then the state.
+    const QVector<Call> calls = journal();
+    QStringList firstTick;
+    for (const Call &call : calls) {
+        firstTick << call.function;
+        if (call.function == QLatin1String("tvkdwav_state"))
+            break;
+    }
+    QCOMPARE(firstTick, QStringList({QStringLiteral("tvkdwav_cmpVersions"),
+                                     QStringLiteral("tvkdwav_get_temperature"),
+                                     QStringLiteral("tvkdwav_state")}));
+    QCOMPARE(countOf("tvkdwav_cmpVersions"), 1);
+}
+
+void TestMainWindowPolling::versionWarningOncePerWindow()
+{
+    QString resource;
+    int position = 0;
+    auto module = openModule(&resource, &position);
+    QVERIFY(module);
+    QVERIFY(dwavbench_set_module_option(resource.toLatin1().constData(), position, "versions_differ",
+                                        "yes", nullptr, 0) == 0);
+    ModalCloser closer;
+    {
+        MainWindow window(module.get());
+        QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 4, 10000);
+        QCOMPARE(closer.titles, QStringList{QStringLiteral("Instrument version check")});
+        QCOMPARE(closer.texts.size(), 1);
+        QVERIFY(!closer.texts.at(0).isEmpty());
+        QCOMPARE(closer.texts.at(0), module->lastErrorMessage());
+        QCOMPARE(countOf("tvkdwav_cmpVersions"), 1);
+    }
+    // A new window checks once more.
+    dwavbench_journal_clear();
+    module->initialize();
+    MainWindow second(module.get());
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 3, 10000);
+    QCOMPARE(closer.titles.size(), 2);
+}
+
+void TestMainWindowPolling::temperaturesShownWithTwoDecimals()
+{
+    QString resource;
+    int position = 0;
+    auto module = openModule(&resource, &position);
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QCOMPARE(labelText(&window, "tcontValueLabel"), QStringLiteral(" \u00B0C"));
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_get_temperature") >= 1, 10000);
+    double t1 = 0;
+    double t2 = 0;
+    QCOMPARE(module->getTemperature(&t1, &t2), 0);
+    QCOMPARE(labelText(&window, "tcontValueLabel"), QString::number(t1, 'f', 2) + QStringLiteral(" \u00B0C"));
+    QCOMPARE(labelText(&window, "tcardValueLabel"), QString::number(t2, 'f', 2) + QStringLiteral(" \u00B0C"));
+    QVERIFY(t1 != 0 || t2 != 0);
+    QCOMPARE(labelText(&window, "tcontCaptionLabel"), QStringLiteral("Tcont"));
+    QCOMPARE(labelText(&window, "tcardCaptionLabel"), QStringLiteral("Tcard"));
+}
+
+void TestMainWindowPolling::failingTemperatureQueryShowsZero()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    QVERIFY(dwavbench_add_fault("tvkdwav_get_temperature", 0, int(0xBFFF0011u), nullptr, 0) == 0);
+    MainWindow window(module.get());
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 1, 10000);
+    QCOMPARE(labelText(&window, "tcontValueLabel"), QStringLiteral("0.00 \u00B0C"));
+    QCOMPARE(labelText(&window, "tcardValueLabel"), QStringLiteral("0.00 \u00B0C"));
+}
+
+void TestMainWindowPolling::failingStateQueryShowsError()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    QVERIFY(dwavbench_add_fault("tvkdwav_state", 0, int(0xBFFF0011u), nullptr, 0) == 0);
+    MainWindow window(module.get());
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 2, 10000);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+    QVERIFY(!module->lastErrorMessage().isEmpty());
+    QCOMPARE(messageText(&window),
+             QStringLiteral("Instrument error: '%1'").arg(module->lastErrorMessage()));
+
+    // Back to normal once the query works again.
+    dwavbench_clear_faults();
+    const int seen = countOf("tvkdwav_state");
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") > seen, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(indicatorText(&window), QStringLiteral("No generation"), 10000);
+}
+
+void TestMainWindowPolling::awaitingEventFollowsTheModule()
+{
+    QString resource;
+    int position = 0;
+    auto module = openModule(&resource, &position);
+    QVERIFY(module);
+    MainWindow window(module.get());
+    // Started by the start input: the module waits for the event.
+    module->setCommonParameter(QStringLiteral("startSource"), 2u);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("configDWAVPushButton")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("startDWAVPushButton")), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Awaits event"));
+
+    // Every poll repeats the hint while the module waits.
+    QFile log(QStringLiteral("DWAV_messages.log"));
+    const int polled = countOf("tvkdwav_state");
+    QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= polled + 2, 10000);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().count("Push \"Program start\" button") >= 3);
+    log.close();
+    QCOMPARE(indicatorText(&window), QStringLiteral("Awaits event"));
+
+    QVERIFY(dwavbench_external_event(resource.toLatin1().constData(), position) >= 1);
+    QTRY_COMPARE_WITH_TIMEOUT(indicatorText(&window), QStringLiteral("Generating"), 10000);
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("startDWAVPushButton"))
+                 ->property("StartButtonState").toInt(),
+             1);
+    QVERIFY(module->isGenerating());
+}
+
+void TestMainWindowPolling::statusStripLayout()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    auto *indicator = window.findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
+    QVERIFY(indicator->isFlat());
+    QVERIFY(!indicator->isCheckable());
+    QVERIFY(indicator->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(indicator->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(indicator->maximumWidth(), 170);
+    auto *icon = window.findChild<QLabel *>(QStringLiteral("statusIconLabel"));
+    QVERIFY(!icon->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(!window.statusBar()->isSizeGripEnabled());
+    QVERIFY(window.findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->wordWrap());
+}
+
+void TestMainWindowPolling::stateIconCodes_data()
+{
+    QTest::addColumn<uint>("code");
+    QTest::addColumn<bool>("hasIcon");
+    for (uint code = 0; code <= 12; ++code)
+        QTest::newRow(qPrintable(QString::number(code))) << code << true;
+    QTest::newRow("13") << 13u << false;
+}
+
+void TestMainWindowPolling::stateIconCodes()
+{
+    QFETCH(uint, code);
+    QFETCH(bool, hasIcon);
+    char error[256] = {};
+    dwavbench_reset(error, sizeof error);
+    DWAVModule module;
+    MainWindow window(&module);
+    window.setStateIcon(code, QStringLiteral("text %1").arg(code));
+    auto *indicator = window.findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
+    QCOMPARE(indicator->text(), QStringLiteral("text %1").arg(code));
+    QCOMPARE(!indicator->icon().isNull(), hasIcon);
+    if (hasIcon)
+        QVERIFY(!indicator->icon().pixmap(32, 32).isNull());
+
+    // Only code 9 writes the module's last error, and only a non-empty one.
+    module.setLastError(QString(), 0);
+    Logger::instance(module.mezNum())->status(QStringLiteral("before"));
+    window.setStateIcon(code, QStringLiteral("again"));
+    QCOMPARE(messageText(&window), QStringLiteral("before"));
+    module.setLastError(QStringLiteral("bench text"), -1);
+    Logger::instance(module.mezNum())->status(QStringLiteral("before"));
+    window.setStateIcon(code, QStringLiteral("again"));
+    QCOMPARE(messageText(&window),
+             code == 9 ? QStringLiteral("Instrument error: 'bench text'") : QStringLiteral("before"));
+}
+
+DWAV_TEST_MAIN(TestMainWindowPolling)
+#include "tst_mainwindowpolling.moc"
