@@ -1,1 +1,470 @@
-// Filled in as the bench is written.
+#include "Bench.h"
+
+#include "tvkdwav_32.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+#include <sstream>
+#include <thread>
+
+namespace dwavsim {
+
+namespace {
+
+std::string environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string oneLine(std::string text)
+{
+    for (char &c : text) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return text;
+}
+
+} // namespace
+
+Bench &Bench::instance()
+{
+    static Bench bench;
+    return bench;
+}
+
+Bench::Bench()
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    loadFromEnvironment();
+}
+
+std::uint64_t Bench::now() const
+{
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+}
+
+ViStatus Bench::call(const char *function, const Args &args, const Body &body)
+{
+    unsigned long latency = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        latency = m_latencyUs;
+        const auto it = m_functionLatencyUs.find(function);
+        if (it != m_functionLatencyUs.end())
+            latency += it->second;
+    }
+    // A slow bus delays the caller, not the other threads using the bench.
+    if (latency)
+        std::this_thread::sleep_for(std::chrono::microseconds(latency));
+
+    std::lock_guard<std::mutex> guard(m_mutex);
+    std::int32_t fault = 0;
+    const bool fired = m_faults.check(function, fault);
+    ViStatus status = VI_SUCCESS;
+    if (fired && fault < 0) {
+        status = fault;
+    } else {
+        try {
+            status = body();
+        } catch (const std::bad_alloc &) {
+            status = VI_ERROR_ALLOC;
+        } catch (...) {
+            status = VI_ERROR_SYSTEM_ERROR;
+        }
+        if (fired && status >= 0)
+            status = fault;
+    }
+    m_journal.record(function, args.text(), status, now());
+    return status;
+}
+
+// ---- Loading ------------------------------------------------------------------
+
+void Bench::fail(const std::string &reason, ViStatus status)
+{
+    m_description = BenchDescription();
+    m_models.clear();
+    m_faults.clear();
+    m_loadError = oneLine(reason);
+    m_loadStatus = status;
+    reportLoadError();
+}
+
+void Bench::reportLoadError() const
+{
+    if (!m_loadError.empty())
+        std::fprintf(stderr, "dwav bench: %s\n", m_loadError.c_str());
+}
+
+bool Bench::use(const BenchDescription &description, std::string &error)
+{
+    closeAll();
+    m_models.clear();
+    m_faults.clear();
+    m_loadError.clear();
+    m_loadStatus = VI_SUCCESS;
+    m_description = description;
+    m_latencyUs = description.latencyUs;
+    m_functionLatencyUs.clear();
+    const std::uint64_t t = now();
+    for (const ResourceSpec &resource : m_description.resources) {
+        for (const auto &module : resource.modules) {
+            m_models[{resource.name, module.first}] =
+                std::make_unique<ModuleModel>(module.second, module.first, t);
+        }
+    }
+    std::string reason;
+    if (!m_faults.addList(description.faults, reason)) {
+        error = "faults of the bench: " + reason;
+        return false;
+    }
+    return true;
+}
+
+void Bench::loadFromEnvironment()
+{
+    std::string reason;
+    if (!m_journal.setFile(environment("DWAV_BENCH_JOURNAL"), reason))
+        std::fprintf(stderr, "dwav bench: DWAV_BENCH_JOURNAL: %s\n", oneLine(reason).c_str());
+
+    BenchDescription description = BenchDescription::builtIn();
+    const std::string path = environment("DWAV_BENCH");
+    if (!path.empty()) {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
+            return;
+        }
+        std::ostringstream text;
+        text << file.rdbuf();
+        if (!BenchDescription::parse(text.str(), "DWAV_BENCH file '" + path + "'", description,
+                                     reason)) {
+            fail(reason, VI_ERROR_INV_SETUP);
+            return;
+        }
+    }
+    if (!use(description, reason)) {
+        fail("DWAV_BENCH file '" + path + "': " + reason, VI_ERROR_INV_SETUP);
+        return;
+    }
+    const std::string faults = environment("DWAV_BENCH_FAULTS");
+    if (!m_faults.addList(faults, reason))
+        fail("DWAV_BENCH_FAULTS: " + reason, VI_ERROR_INV_SETUP);
+}
+
+bool Bench::reset(std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_journal.clear();
+    loadFromEnvironment();
+    error = m_loadError;
+    return m_loadError.empty();
+}
+
+void Bench::loadDefault()
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    std::string unused;
+    use(BenchDescription::builtIn(), unused);
+}
+
+bool Bench::loadText(const std::string &text, std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    BenchDescription description;
+    std::string reason;
+    if (!BenchDescription::parse(text, "bench text", description, reason)) {
+        closeAll();
+        fail(reason, VI_ERROR_INV_SETUP);
+        error = m_loadError;
+        return false;
+    }
+    if (!use(description, reason)) {
+        fail("bench text: " + reason, VI_ERROR_INV_SETUP);
+        error = m_loadError;
+        return false;
+    }
+    return true;
+}
+
+bool Bench::loadFile(const std::string &path, std::string &error)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        closeAll();
+        fail("cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
+        error = m_loadError;
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    std::lock_guard<std::mutex> guard(m_mutex);
+    BenchDescription description;
+    std::string reason;
+    if (!BenchDescription::parse(text.str(), "bench file '" + path + "'", description, reason)) {
+        closeAll();
+        fail(reason, VI_ERROR_INV_SETUP);
+        error = m_loadError;
+        return false;
+    }
+    if (!use(description, reason)) {
+        fail("bench file '" + path + "': " + reason, VI_ERROR_INV_SETUP);
+        error = m_loadError;
+        return false;
+    }
+    return true;
+}
+
+std::string Bench::loadErrorText()
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_loadError;
+}
+
+// ---- Sessions -------------------------------------------------------------------
+
+ResourceSpec *Bench::resource(const char *name)
+{
+    return name ? m_description.find(name) : nullptr;
+}
+
+ModuleModel *Bench::model(const std::string &resource, int position)
+{
+    const ResourceSpec *spec = m_description.find(resource);
+    if (!spec)
+        return nullptr;
+    const auto it = m_models.find({spec->name, position});
+    if (it == m_models.end() || !it->second->spec.present)
+        return nullptr;
+    return it->second.get();
+}
+
+ViSession Bench::open(const Session &session)
+{
+    // Session numbers are never reused within a process, so a stale
+    // number held by a caller is refused instead of reaching a stranger.
+    ViSession vi = ++m_nextSession;
+    m_sessions[vi] = session;
+    return vi;
+}
+
+Bench::Session *Bench::session(ViSession vi)
+{
+    const auto it = m_sessions.find(vi);
+    return it == m_sessions.end() ? nullptr : &it->second;
+}
+
+void Bench::close(ViSession vi)
+{
+    std::vector<ViSession> children;
+    for (const auto &entry : m_sessions) {
+        if (entry.second.parent == vi)
+            children.push_back(entry.first);
+    }
+    for (ViSession child : children)
+        close(child);
+    m_sessions.erase(vi);
+}
+
+void Bench::closeAll()
+{
+    m_sessions.clear();
+}
+
+ViStatus Bench::module(ViSession vi, ModuleModel *&model)
+{
+    model = nullptr;
+    Session *s = session(vi);
+    if (!s || s->kind != Kind::Module)
+        return VI_ERROR_INV_OBJECT;
+    if (!s->connected)
+        return refuse(vi, TVKDWAV_ERROR_NOT_CONNECTED, "call tvkdwav_connect first");
+    model = this->model(s->resource, s->position);
+    if (!model)
+        return refuse(vi, TVKDWAV_ERROR_NO_MODULE, "the module has been taken out of the carrier");
+    return VI_SUCCESS;
+}
+
+ViStatus Bench::refuse(ViSession vi, ViStatus status, const std::string &detail)
+{
+    if (Session *s = session(vi)) {
+        s->detailStatus = status;
+        s->detail = detail;
+    }
+    return status;
+}
+
+std::string Bench::detail(ViSession vi, ViStatus status) const
+{
+    const auto it = m_sessions.find(vi);
+    if (it == m_sessions.end() || it->second.detailStatus != status)
+        return std::string();
+    return it->second.detail;
+}
+
+bool Bench::lockedByOther(ViSession vi, const std::string &resource) const
+{
+    for (const auto &entry : m_sessions) {
+        if (entry.first != vi && entry.second.exclusiveLocks > 0
+            && sameName(entry.second.resource, resource))
+            return true;
+    }
+    return false;
+}
+
+// ---- Control ---------------------------------------------------------------------
+
+std::vector<ModuleModel *> Bench::models(const char *resource, int position)
+{
+    std::vector<ModuleModel *> found;
+    for (auto &entry : m_models) {
+        if (resource && (!sameName(entry.first.first, resource) || entry.first.second != position))
+            continue;
+        found.push_back(entry.second.get());
+    }
+    return found;
+}
+
+bool Bench::setOption(const std::string &key, const std::string &value, std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (key == "faults")
+        return m_faults.addList(value, error);
+    if (!m_description.setOption(key, value, error))
+        return false;
+    if (key == "latency_us")
+        m_latencyUs = m_description.latencyUs;
+    return true;
+}
+
+bool Bench::setModuleOption(const char *resource, int position, const std::string &key,
+                            const std::string &value, std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (!resource) {
+        // Check on a copy first, so a bad value changes no module.
+        ModuleSpec probe;
+        if (!probe.setOption(key, value, error))
+            return false;
+        for (ResourceSpec &spec : m_description.resources) {
+            for (auto &module : spec.modules)
+                module.second.setOption(key, value, error);
+        }
+        for (auto &entry : m_models)
+            entry.second->spec.setOption(key, value, error);
+        return true;
+    }
+    ResourceSpec *spec = m_description.find(resource);
+    if (!spec || !spec->carrier) {
+        error = std::string("no carrier '") + resource + "' on the bench";
+        return false;
+    }
+    if (position < 1 || position > 8) {
+        error = "position " + std::to_string(position) + " is not 1 to 8";
+        return false;
+    }
+    ModuleSpec updated = spec->modules.count(position) ? spec->modules[position] : ModuleSpec();
+    if (!updated.setOption(key, value, error))
+        return false;
+    spec->modules[position] = updated;
+    auto &model = m_models[{spec->name, position}];
+    if (model)
+        model->spec = updated;
+    else
+        model = std::make_unique<ModuleModel>(updated, position, now());
+    return true;
+}
+
+bool Bench::addFault(const std::string &function, unsigned long nth, std::int32_t status,
+                     std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_faults.add(function, nth, status, error);
+}
+
+bool Bench::addFaults(const std::string &list, std::string &error)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_faults.addList(list, error);
+}
+
+void Bench::clearFaults()
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_faults.clear();
+}
+
+void Bench::setLatency(unsigned long microseconds)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_latencyUs = microseconds;
+}
+
+bool Bench::setFunctionLatency(const std::string &function, unsigned long microseconds,
+                               std::string &error)
+{
+    if (!FaultTable::isFunction(function)) {
+        error = "unknown function '" + function + "'";
+        return false;
+    }
+    std::lock_guard<std::mutex> guard(m_mutex);
+    m_functionLatencyUs[function] = microseconds;
+    return true;
+}
+
+int Bench::externalEvent(const char *resource, int position)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    int started = 0;
+    const std::uint64_t t = now();
+    for (ModuleModel *m : models(resource, position)) {
+        if (m->externalEvent(t))
+            ++started;
+    }
+    return started;
+}
+
+std::size_t Bench::openSessions()
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_sessions.size();
+}
+
+bool Bench::moduleValue(const char *resource, int position, const std::string &key, double &value)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    ModuleModel *m = resource ? model(resource, position) : nullptr;
+    return m && m->value(key, now(), value);
+}
+
+int Bench::modulePoints(const char *resource, int position, int chan, double *points, int capacity)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    ModuleModel *m = resource ? model(resource, position) : nullptr;
+    if (!m || chan < 0 || chan > 1)
+        return -1;
+    const std::vector<double> &table = m->config.afg[chan].points;
+    for (int k = 0; points && k < capacity && k < static_cast<int>(table.size()); ++k)
+        points[k] = table[k];
+    return static_cast<int>(table.size());
+}
+
+bool Bench::moduleCalibration(const char *resource, int position, void *record, bool fromFlash)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    ModuleModel *m = resource ? model(resource, position) : nullptr;
+    if (!m || !record)
+        return false;
+    *static_cast<tvkdwav_CalibrationData *>(record) = fromFlash ? m->flash : m->calibration;
+    return true;
+}
+
+} // namespace dwavsim

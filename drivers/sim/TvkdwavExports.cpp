@@ -1,1 +1,471 @@
-// Filled in as the bench is written.
+// Session, run control, AWG memory, measurements, tests, calibration and
+// texts of the simulated DWAV module (library tvkdwav_32).
+#include "Cp1251.h"
+#include "ModuleCall.h"
+#include "StatusText.h"
+
+#include <string>
+
+using dwavsim::Args;
+using dwavsim::Bench;
+using dwavsim::Cp1251;
+using dwavsim::ModuleModel;
+using dwavsim::onModule;
+
+namespace {
+
+bool isDwav(std::int16_t code)
+{
+    return code >= 0 && (code & 0x0FFF) == TVKDWAV_MODULE_CODE;
+}
+
+// Checks an AWG packet call against the configured set; `chan1`/`chan2`
+// tell whether the caller gave the channels' buffers.
+ViStatus checkPacket(Bench &bench, ViSession vi, const ModuleModel &m, ViUInt16 chan,
+                     ViUInt16 packet, bool chan1, bool chan2, ViUInt32 count)
+{
+    DWAV_REQUIRE(chan <= 2, 2, "channel choice must be 0, 1 or 2 (both)");
+    if (packet >= m.config.numPacks)
+        return bench.refuse(vi, TVKDWAV_ERROR_AWG_PACKET,
+                            "packet " + std::to_string(packet) + " of " + std::to_string(m.config.numPacks));
+    DWAV_REQUIRE(chan == 1 || chan1, 5, "no buffer for channel 1");
+    DWAV_REQUIRE(chan == 0 || chan2, 6, "no buffer for channel 2");
+    if (count != m.config.numSamples)
+        return bench.refuse(vi, TVKDWAV_ERROR_AWG_COUNT,
+                            std::to_string(count) + " samples given, "
+                                + std::to_string(m.config.numSamples) + " configured");
+    const unsigned long long total = static_cast<unsigned long long>(m.config.numPacks) * count;
+    if (total > m.spec.awgCapacity)
+        return bench.refuse(vi, TVKDWAV_ERROR_AWG_CAPACITY,
+                            "the configured set exceeds " + std::to_string(m.spec.awgCapacity) + " samples");
+    return VI_SUCCESS;
+}
+
+ViStatus checkVolts(Bench &bench, ViSession vi, const ViReal64 *values, ViUInt32 count, int parameter)
+{
+    for (ViUInt32 k = 0; k < count; ++k) {
+        if (!dwavsim::inRange(values[k], -10.0, 10.0))
+            return bench.refuse(vi, dwavsim::parameterError(parameter),
+                                "sample " + std::to_string(k) + " lies outside -10 to 10 V");
+    }
+    return VI_SUCCESS;
+}
+
+Args packetArgs(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved, ViUInt32 count)
+{
+    return Args().session("vi", vi).u("chan", chan).u("packet", packet).u("reserved", reserved)
+        .u("count", count);
+}
+
+} // namespace
+
+extern "C" {
+
+// ---- Session -------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_init(ViConstRsrc resource, ViUInt16 idQuery, ViUInt16 reset,
+                               ViPSession session)
+{
+    Bench &bench = Bench::instance();
+    const Args args = Args().s("resource", resource).u("idQuery", idQuery).u("reset", reset);
+    return bench.call("tvkdwav_init", args, [&]() -> ViStatus {
+        if (!session)
+            return VI_ERROR_PARAMETER4;
+        *session = VI_NULL;
+        if (!resource)
+            return VI_ERROR_PARAMETER1;
+        if (bench.loadStatus() < 0)
+            return bench.loadStatus();
+        const dwavsim::ResourceSpec *spec = bench.resource(resource);
+        if (!spec)
+            return VI_ERROR_RSRC_NFOUND;
+        if (!spec->carrier)
+            return VI_ERROR_FAIL_ID_QUERY;
+        Bench::Session module;
+        module.kind = Bench::Kind::Module;
+        module.resource = spec->name;
+        *session = bench.open(module);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_connect(ViSession vi, ViSession carrierSession, ViUInt16 position,
+                                  ViUInt16 idQuery, ViUInt16 reset)
+{
+    Bench &bench = Bench::instance();
+    const Args args = Args().session("vi", vi).session("carrier", carrierSession).u("position", position)
+                          .u("idQuery", idQuery).u("reset", reset);
+    return bench.call("tvkdwav_connect", args, [&]() -> ViStatus {
+        Bench::Session *s = bench.session(vi);
+        if (!s || s->kind != Bench::Kind::Module)
+            return VI_ERROR_INV_OBJECT;
+        const Bench::Session *carrier = bench.session(carrierSession);
+        DWAV_REQUIRE(carrier && (carrier->kind == Bench::Kind::Carrier
+                                 || carrier->kind == Bench::Kind::Instrument),
+                     2, "no open carrier session");
+        if (!dwavsim::sameName(carrier->resource, s->resource))
+            return bench.refuse(vi, TVKDWAV_ERROR_CARRIER_MISMATCH,
+                                "driver opened on " + s->resource + ", carrier session on " + carrier->resource);
+        DWAV_REQUIRE(position >= 1 && position <= 8, 3, "position must be 1 to 8");
+        const dwavsim::ResourceSpec *spec = bench.resource(s->resource.c_str());
+        const auto it = spec ? spec->modules.find(position) : decltype(spec->modules.end())();
+        if (!spec || it == spec->modules.end() || !it->second.present)
+            return bench.refuse(vi, TVKDWAV_ERROR_NO_MODULE, "position " + std::to_string(position) + " is empty");
+        if (idQuery && !isDwav(it->second.typeCode))
+            return bench.refuse(vi, TVKDWAV_ERROR_NOT_DWAV,
+                                "module type code " + std::to_string(it->second.typeCode));
+        ModuleModel *m = bench.model(s->resource, position);
+        if (!m)
+            return bench.refuse(vi, TVKDWAV_ERROR_NO_MODULE, "position " + std::to_string(position) + " is empty");
+        s->position = position;
+        s->connected = true;
+        if (reset)
+            m->resetConfiguration(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_close(ViSession vi)
+{
+    Bench &bench = Bench::instance();
+    return bench.call("tvkdwav_close", Args().session("vi", vi), [&]() -> ViStatus {
+        const Bench::Session *s = bench.session(vi);
+        if (!s || s->kind != Bench::Kind::Module)
+            return VI_ERROR_INV_OBJECT;
+        bench.close(vi);
+        return VI_SUCCESS;
+    });
+}
+
+// ---- Run control -------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_start(ViSession vi)
+{
+    return onModule("tvkdwav_start", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        m.start(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_prog_start(ViSession vi)
+{
+    return onModule("tvkdwav_prog_start", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        m.programStart(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_stop(ViSession vi)
+{
+    return onModule("tvkdwav_stop", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        m.stop(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_reset(ViSession vi)
+{
+    return onModule("tvkdwav_reset", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        m.resetConfiguration(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_state(ViSession vi, ViPUInt16 runState, ViPInt32 remaining)
+{
+    return onModule("tvkdwav_state", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(runState, 2, "no buffer for the run state");
+        std::int32_t left = 0;
+        *runState = m.runState(bench.now(), &left);
+        if (remaining)
+            *remaining = left;
+        return VI_SUCCESS;
+    });
+}
+
+// ---- AWG memory ----------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_awg_writePacket(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved,
+                                          const ViReal64 *chan1, const ViReal64 *chan2, ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.values("chan1", chan != 1 ? chan1 : nullptr, count).values("chan2", chan != 0 ? chan2 : nullptr, count);
+    return onModule("tvkdwav_awg_writePacket", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status < 0)
+            return status;
+        if (chan != 1 && (status = checkVolts(bench, vi, chan1, count, 5)) < 0)
+            return status;
+        if (chan != 0 && (status = checkVolts(bench, vi, chan2, count, 6)) < 0)
+            return status;
+        if (chan != 1)
+            m.awgWrite(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgWrite(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_awg_readPacket(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved,
+                                         ViReal64 *chan1, ViReal64 *chan2, ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.p("chan1", chan1).p("chan2", chan2);
+    return onModule("tvkdwav_awg_readPacket", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status < 0)
+            return status;
+        if (chan != 1)
+            m.awgRead(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgRead(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_awg_writePacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
+                                                ViUInt16 reserved, const ViUInt16 *chan1,
+                                                const ViUInt16 *chan2, ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.codes("chan1", chan != 1 ? chan1 : nullptr, count).codes("chan2", chan != 0 ? chan2 : nullptr, count);
+    return onModule("tvkdwav_awg_writePacket_codes", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status < 0)
+            return status;
+        if (chan != 1)
+            m.awgWriteCodes(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgWriteCodes(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_awg_readPacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
+                                               ViUInt16 reserved, ViUInt16 *chan1, ViUInt16 *chan2,
+                                               ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.p("chan1", chan1).p("chan2", chan2);
+    return onModule("tvkdwav_awg_readPacket_codes", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status < 0)
+            return status;
+        if (chan != 1)
+            m.awgReadCodes(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgReadCodes(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+// ---- Measurements ----------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_ask_adc(ViSession vi, ViUInt16 input, ViPReal64 value)
+{
+    return onModule("tvkdwav_ask_adc", vi, Args().session("vi", vi).u("input", input),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(input <= 3, 2, "ADC input must be 0 to 3");
+        DWAV_REQUIRE(value, 3, "no buffer for the value");
+        *value = m.adc(input, bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_get_temperature(ViSession vi, ViPReal64 temperature1, ViPReal64 temperature2)
+{
+    return onModule("tvkdwav_get_temperature", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(temperature1, 2, "no buffer for the first temperature");
+        DWAV_REQUIRE(temperature2, 3, "no buffer for the second temperature");
+        m.temperatures(bench.now(), *temperature1, *temperature2);
+        return VI_SUCCESS;
+    });
+}
+
+// ---- Tests ------------------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_self_test(ViSession vi, ViPInt16 result, ViChar message[])
+{
+    return onModule("tvkdwav_self_test", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(result, 2, "no buffer for the result");
+        DWAV_REQUIRE(message, 3, "no buffer for the message");
+        std::string text;
+        *result = m.selfTest(text);
+        Cp1251::copy(text, message, TVKDWAV_SELF_TEST_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_test_OK_Off1(ViSession vi, ViPInt16 result, ViChar message[])
+{
+    return onModule("tvkdwav_test_OK_Off1", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(result, 2, "no buffer for the result");
+        DWAV_REQUIRE(message, 3, "no buffer for the message");
+        std::string text;
+        *result = m.okOffTest(text);
+        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_test_RAM(ViSession vi, ViUInt32 startAddress, ViUInt16 kiloSamples, ViUInt16 mode,
+                                   ViUInt16 readOnly, ViPInt16 result, ViChar message[])
+{
+    const Args args = Args().session("vi", vi).hex("start", startAddress).u("kiloSamples", kiloSamples)
+                          .u("mode", mode).u("readOnly", readOnly);
+    return onModule("tvkdwav_test_RAM", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        const unsigned long long end = static_cast<unsigned long long>(startAddress)
+                                       + static_cast<unsigned long long>(kiloSamples) * 1024u;
+        DWAV_REQUIRE(startAddress < m.spec.awgCapacity, 2, "start address beyond the AWG memory");
+        DWAV_REQUIRE(kiloSamples >= 1 && end <= m.spec.awgCapacity, 3,
+                     "the tested block must lie within the AWG memory");
+        DWAV_REQUIRE(mode <= 3, 4, "test mode must be 0 to 3");
+        DWAV_REQUIRE(readOnly <= 1, 5, "read only must be 0 or 1");
+        DWAV_REQUIRE(result, 6, "no buffer for the result");
+        DWAV_REQUIRE(message, 7, "no buffer for the message");
+        std::string text;
+        *result = m.ramTest(startAddress, kiloSamples, mode, readOnly, text);
+        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_test_AFG(ViSession vi, ViUInt16 reserved, ViUInt16 chan, ViPInt16 result,
+                                   ViChar message[])
+{
+    const Args args = Args().session("vi", vi).u("reserved", reserved).u("chan", chan);
+    return onModule("tvkdwav_test_AFG", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(chan <= 1, 3, "channel must be 0 or 1");
+        DWAV_REQUIRE(result, 4, "no buffer for the result");
+        DWAV_REQUIRE(message, 5, "no buffer for the message");
+        // The AFG test measures with the multimeter, like the calibration.
+        if (!bench.description().multimeter)
+            return bench.refuse(vi, TVKDWAV_ERROR_NO_MULTIMETER, "");
+        std::string text;
+        *result = m.afgTest(chan, text);
+        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+// ---- Calibration --------------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_calibrate(ViSession vi, ViUInt16 reserved, ViUInt16 chan)
+{
+    const Args args = Args().session("vi", vi).u("reserved", reserved).u("chan", chan);
+    return onModule("tvkdwav_calibrate", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(chan <= 1, 3, "channel must be 0 or 1");
+        if (!bench.description().multimeter)
+            return bench.refuse(vi, TVKDWAV_ERROR_NO_MULTIMETER, "");
+        m.calibrateChannel(chan);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_calibrate_ADC(ViSession vi, ViChar message[])
+{
+    return onModule("tvkdwav_calibrate_ADC", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(message, 2, "no buffer for the message");
+        if (!m.spec.adcCalibrationPasses) {
+            Cp1251::copy(Cp1251::fromUtf8("Калибровка АЦП не выполнена: нет сигнала на входе «Контроль»"),
+                         message, TVKDWAV_CALIBRATION_MESSAGE_BUFLEN);
+            return bench.refuse(vi, TVKDWAV_ERROR_CALIBRATION, "no signal at the control input");
+        }
+        Cp1251::copy(m.calibrateAdc(), message, TVKDWAV_CALIBRATION_MESSAGE_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_stop_calibration(ViSession vi)
+{
+    return onModule("tvkdwav_stop_calibration", vi, Args().session("vi", vi),
+                    [&](Bench &, ModuleModel &) { return VI_SUCCESS; });
+}
+
+ViStatus _VI_FUNC tvkdwav_get_calibration_data(ViSession vi, tvkdwav_CalibrationData *record)
+{
+    return onModule("tvkdwav_get_calibration_data", vi, Args().session("vi", vi).p("record", record),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(record, 2, "no calibration record");
+        *record = m.calibration;
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_save_CalibrationData_ToFlash(ViSession vi)
+{
+    return onModule("tvkdwav_save_CalibrationData_ToFlash", vi, Args().session("vi", vi),
+                    [&](Bench &, ModuleModel &m) {
+        m.flash = m.calibration;
+        ++m.flashSaves;
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_load_CalibrationData_FromFlash(ViSession vi)
+{
+    return onModule("tvkdwav_load_CalibrationData_FromFlash", vi, Args().session("vi", vi),
+                    [&](Bench &, ModuleModel &m) {
+        m.calibration = m.flash;
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_get_calibration_date(ViSession vi, ViChar date[])
+{
+    return onModule("tvkdwav_get_calibration_date", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(date, 2, "no buffer for the date");
+        Cp1251::copy(m.calibrationDate, date, TVKDWAV_CALIBRATION_DATE_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+// ---- Revisions and texts ---------------------------------------------------------------------
+
+ViStatus _VI_FUNC tvkdwav_revision_query(ViSession vi, ViChar driverRevision[], ViChar instrumentRevision[])
+{
+    return onModule("tvkdwav_revision_query", vi, Args().session("vi", vi),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        DWAV_REQUIRE(driverRevision, 2, "no buffer for the driver revision");
+        DWAV_REQUIRE(instrumentRevision, 3, "no buffer for the instrument revision");
+        Cp1251::copy(Cp1251::fromUtf8("tvkdwav_32 1.4.2 (стенд)"), driverRevision, TVKDWAV_REVISION_BUFLEN);
+        Cp1251::copy(m.instrumentRevision(), instrumentRevision, TVKDWAV_REVISION_BUFLEN);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_cmpVersions(ViSession vi)
+{
+    return onModule("tvkdwav_cmpVersions", vi, Args().session("vi", vi), [&](Bench &, ModuleModel &m) {
+        return m.spec.versionsDiffer ? TVKDWAV_WARN_VERSIONS_DIFFER : VI_SUCCESS;
+    });
+}
+
+ViStatus _VI_FUNC tvkdwav_error_message(ViSession vi, ViStatus status, ViChar message[])
+{
+    Bench &bench = Bench::instance();
+    return bench.call("tvkdwav_error_message", Args().session("vi", vi).i("status", status), [&]() -> ViStatus {
+        // Texts are given for any session, even none: a caller asks after
+        // its init or connect failed.
+        if (!message)
+            return VI_ERROR_PARAMETER3;
+        std::string text;
+        const bool known = dwavsim::StatusText::describe(status, text);
+        const std::string more = bench.detail(vi, status);
+        if (!more.empty()) {
+            if (!text.empty() && text.back() == '.')
+                text.pop_back();
+            text += ": " + more + ".";
+        }
+        Cp1251::copy(text, message, TVKDWAV_ERROR_MESSAGE_BUFLEN);
+        return known ? VI_SUCCESS : VI_WARN_UNKNOWN_STATUS;
+    });
+}
+
+} // extern "C"

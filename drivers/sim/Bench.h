@@ -1,0 +1,121 @@
+#pragma once
+
+#include "Args.h"
+#include "BenchDescription.h"
+#include "FaultTable.h"
+#include "Journal.h"
+#include "ModuleModel.h"
+#include "dwav_visa.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dwavsim {
+
+// The one simulated chassis of the process, shared by the VISA and driver
+// libraries. Every exported call runs through call(), which applies the
+// latency, takes the lock, fires faults and writes the journal; the
+// helpers below assume the lock is held.
+class Bench
+{
+public:
+    enum class Kind { ResourceManager, FindList, Instrument, Carrier, Module };
+    struct Session
+    {
+        Kind kind = Kind::Instrument;
+        ViSession parent = 0;
+        std::string resource;
+        std::vector<std::string> found;
+        std::size_t next = 0;
+        int exclusiveLocks = 0;
+        int sharedLocks = 0;
+        bool connected = false;
+        int position = 0;
+        ViStatus detailStatus = 0;
+        std::string detail;
+    };
+
+    static Bench &instance();
+
+    using Body = std::function<ViStatus()>;
+    ViStatus call(const char *function, const Args &args, const Body &body);
+
+    // ---- With the lock held (inside a call's body)
+    std::uint64_t now() const;
+    ViStatus loadStatus() const { return m_loadStatus; }
+    const std::string &loadError() const { return m_loadError; }
+    BenchDescription &description() { return m_description; }
+    ResourceSpec *resource(const char *name);
+    ModuleModel *model(const std::string &resource, int position);
+    ViSession open(const Session &session);
+    Session *session(ViSession vi);
+    // Closes the session and every session opened through it.
+    void close(ViSession vi);
+    // The connected module behind a module session, or the refusal.
+    ViStatus module(ViSession vi, ModuleModel *&model);
+    // Refuses with `status`, keeping `detail` for the status text.
+    ViStatus refuse(ViSession vi, ViStatus status, const std::string &detail);
+    std::string detail(ViSession vi, ViStatus status) const;
+    // Whether another session than `vi` holds a lock on `resource`.
+    bool lockedByOther(ViSession vi, const std::string &resource) const;
+    void reportLoadError() const;
+
+    // ---- Control: each takes the lock itself
+    bool reset(std::string &error);
+    void loadDefault();
+    bool loadFile(const std::string &path, std::string &error);
+    bool loadText(const std::string &text, std::string &error);
+    std::string loadErrorText();
+    bool setOption(const std::string &key, const std::string &value, std::string &error);
+    bool setModuleOption(const char *resource, int position, const std::string &key,
+                         const std::string &value, std::string &error);
+    bool addFault(const std::string &function, unsigned long nth, std::int32_t status,
+                  std::string &error);
+    bool addFaults(const std::string &list, std::string &error);
+    void clearFaults();
+    void setLatency(unsigned long microseconds);
+    bool setFunctionLatency(const std::string &function, unsigned long microseconds,
+                            std::string &error);
+    int externalEvent(const char *resource, int position);
+    std::size_t openSessions();
+    bool moduleValue(const char *resource, int position, const std::string &key, double &value);
+    int modulePoints(const char *resource, int position, int chan, double *points, int capacity);
+    bool moduleCalibration(const char *resource, int position, void *record, bool fromFlash);
+
+    // Runs `f` with the lock held (for the journal and other readings).
+    template <typename F>
+    auto locked(F f)
+    {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        return f();
+    }
+    Journal &journal() { return m_journal; }
+
+private:
+    Bench();
+    void loadFromEnvironment();
+    bool use(const BenchDescription &description, std::string &error);
+    void fail(const std::string &reason, ViStatus status);
+    void closeAll();
+    std::vector<ModuleModel *> models(const char *resource, int position);
+
+    mutable std::mutex m_mutex;
+    BenchDescription m_description;
+    std::map<std::pair<std::string, int>, std::unique_ptr<ModuleModel>> m_models;
+    std::map<ViSession, Session> m_sessions;
+    ViSession m_nextSession = 0x1000;
+    FaultTable m_faults;
+    Journal m_journal;
+    unsigned long m_latencyUs = 0;
+    std::map<std::string, unsigned long> m_functionLatencyUs;
+    std::string m_loadError;
+    ViStatus m_loadStatus = VI_SUCCESS;
+};
+
+} // namespace dwavsim

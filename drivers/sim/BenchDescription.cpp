@@ -1,0 +1,358 @@
+#include "BenchDescription.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+namespace dwavsim {
+
+namespace {
+
+std::string trimmed(const std::string &text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && std::isspace(static_cast<unsigned char>(text[first])))
+        ++first;
+    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])))
+        --last;
+    return text.substr(first, last - first);
+}
+
+std::string lower(std::string text)
+{
+    for (char &c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool parseInterface(const std::string &text, std::uint16_t &type)
+{
+    static const struct { const char *name; std::uint16_t type; } names[] = {
+        {"gpib", 1}, {"vxi", 2}, {"gpib-vxi", 3}, {"asrl", 4}, {"serial", 4},
+        {"pxi", 5}, {"tcpip", 6}, {"usb", 7},
+    };
+    const std::string key = lower(text);
+    for (const auto &entry : names) {
+        if (key == entry.name) {
+            type = entry.type;
+            return true;
+        }
+    }
+    unsigned long long number = 0;
+    if (!parseUnsigned(text, 0xFFFF, number))
+        return false;
+    type = static_cast<std::uint16_t>(number);
+    return true;
+}
+
+bool badValue(const std::string &key, const std::string &value, const char *expected,
+              std::string &error)
+{
+    error = "'" + key + "' takes " + expected + ", not '" + value + "'";
+    return false;
+}
+
+ModuleSpec dwavModule(const char *serial)
+{
+    ModuleSpec spec;
+    spec.serial = serial;
+    return spec;
+}
+
+} // namespace
+
+bool parseBool(const std::string &text, bool &value)
+{
+    const std::string key = lower(trimmed(text));
+    if (key == "yes" || key == "true" || key == "on" || key == "1" || key == "pass") {
+        value = true;
+        return true;
+    }
+    if (key == "no" || key == "false" || key == "off" || key == "0" || key == "fail") {
+        value = false;
+        return true;
+    }
+    return false;
+}
+
+bool parseUnsigned(const std::string &text, unsigned long long max, unsigned long long &value)
+{
+    const std::string t = trimmed(text);
+    if (t.empty() || !std::isdigit(static_cast<unsigned char>(t[0])))
+        return false;
+    errno = 0;
+    char *end = nullptr;
+    value = std::strtoull(t.c_str(), &end, 0);
+    return errno == 0 && *end == '\0' && value <= max;
+}
+
+bool parseSigned16(const std::string &text, std::int16_t &value)
+{
+    const std::string t = trimmed(text);
+    if (t.empty())
+        return false;
+    errno = 0;
+    char *end = nullptr;
+    const long long v = std::strtoll(t.c_str(), &end, 0);
+    if (errno != 0 || *end != '\0' || v < -32768 || v > 65535)
+        return false;
+    // Codes such as 0x8042 are given as their 16-bit pattern.
+    value = static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
+    return true;
+}
+
+bool sameName(const std::string &a, const std::string &b)
+{
+    return lower(a) == lower(b);
+}
+
+bool ModuleSpec::setOption(const std::string &key, const std::string &value, std::string &error)
+{
+    unsigned long long number = 0;
+    if (key == "type") {
+        if (!parseSigned16(value, typeCode))
+            return badValue(key, value, "a 16-bit module type code", error);
+    } else if (key == "present") {
+        if (!parseBool(value, present))
+            return badValue(key, value, "yes or no", error);
+    } else if (key == "versions_differ") {
+        if (!parseBool(value, versionsDiffer))
+            return badValue(key, value, "yes or no", error);
+    } else if (key == "self_test") {
+        if (!parseBool(value, selfTestPasses))
+            return badValue(key, value, "pass or fail", error);
+    } else if (key == "test_ok_off1") {
+        if (!parseBool(value, okOffTestPasses))
+            return badValue(key, value, "pass or fail", error);
+    } else if (key == "test_ram") {
+        if (!parseBool(value, ramTestPasses))
+            return badValue(key, value, "pass or fail", error);
+    } else if (key == "test_afg") {
+        if (!parseBool(value, afgTestPasses))
+            return badValue(key, value, "pass or fail", error);
+    } else if (key == "calibrate_adc") {
+        if (!parseBool(value, adcCalibrationPasses))
+            return badValue(key, value, "pass or fail", error);
+    } else if (key == "awg_capacity") {
+        if (!parseUnsigned(value, 0xFFFFFFFFull, number) || number < 8)
+            return badValue(key, value, "a number of samples of at least 8", error);
+        awgCapacity = static_cast<std::uint32_t>(number);
+    } else if (key == "external_event_ms") {
+        if (lower(trimmed(value)) == "manual") {
+            externalEventMs = -1;
+        } else {
+            if (!parseUnsigned(value, 86400000ull, number))
+                return badValue(key, value, "'manual' or milliseconds", error);
+            externalEventMs = static_cast<long>(number);
+        }
+    } else if (key == "serial") {
+        serial = trimmed(value);
+    } else {
+        error = "unknown module key '" + key + "'";
+        return false;
+    }
+    return true;
+}
+
+bool ResourceSpec::setOption(const std::string &key, const std::string &value, std::string &error)
+{
+    unsigned long long number = 0;
+    if (key == "interface") {
+        if (!parseInterface(value, interfaceType))
+            return badValue(key, value, "gpib, vxi, gpib-vxi, asrl, pxi, tcpip, usb or a number",
+                            error);
+    } else if (key == "number") {
+        if (!parseUnsigned(value, 0xFFFF, number))
+            return badValue(key, value, "a 16-bit number", error);
+        interfaceNumber = static_cast<std::uint16_t>(number);
+    } else if (key == "manufacturer") {
+        if (!parseUnsigned(value, 0xFFFF, number))
+            return badValue(key, value, "a 16-bit number", error);
+        manufacturer = static_cast<std::uint16_t>(number);
+    } else if (key == "model") {
+        if (!parseUnsigned(value, 0xFFFF, number))
+            return badValue(key, value, "a 16-bit number", error);
+        model = static_cast<std::uint16_t>(number);
+    } else if (key == "slot") {
+        if (!parseSigned16(value, slot))
+            return badValue(key, value, "a 16-bit number", error);
+    } else if (key == "mainframe_la") {
+        if (!parseSigned16(value, mainframe))
+            return badValue(key, value, "a 16-bit number", error);
+    } else if (key == "idn") {
+        if (value.size() > 255)
+            return badValue(key, "...", "a reply of at most 255 characters", error);
+        idn = value;
+    } else if (key == "answers_idn") {
+        if (!parseBool(value, answersIdn))
+            return badValue(key, value, "yes or no", error);
+    } else if (key == "carrier") {
+        if (!parseBool(value, carrier))
+            return badValue(key, value, "yes or no", error);
+    } else {
+        error = "unknown resource key '" + key + "'";
+        return false;
+    }
+    return true;
+}
+
+bool BenchDescription::setOption(const std::string &key, const std::string &value,
+                                 std::string &error)
+{
+    unsigned long long number = 0;
+    if (key == "multimeter") {
+        if (!parseBool(value, multimeter))
+            return badValue(key, value, "yes or no", error);
+    } else if (key == "latency_us") {
+        if (!parseUnsigned(value, 10000000ull, number))
+            return badValue(key, value, "microseconds (at most 10000000)", error);
+        latencyUs = static_cast<unsigned long>(number);
+    } else if (key == "faults") {
+        faults = value;
+    } else {
+        error = "unknown bench key '" + key + "'";
+        return false;
+    }
+    return true;
+}
+
+ResourceSpec *BenchDescription::find(const std::string &name)
+{
+    for (ResourceSpec &resource : resources) {
+        if (sameName(resource.name, name))
+            return &resource;
+    }
+    return nullptr;
+}
+
+BenchDescription BenchDescription::builtIn()
+{
+    BenchDescription bench;
+
+    // A VXI carrier recognised by its manufacturer and model codes, with
+    // DWAV modules at positions 2 and 7 and a module of another kind at 4.
+    ResourceSpec vxi;
+    vxi.name = "VXI0::3::INSTR";
+    vxi.interfaceType = 2;
+    vxi.manufacturer = 3702;
+    vxi.model = 341;
+    vxi.slot = 3;
+    vxi.idn = "KALVINT,TVKBASE-VXI,0317,2.4";
+    vxi.carrier = true;
+    vxi.modules[2] = dwavModule("DW-0211");
+    vxi.modules[7] = dwavModule("DW-0212");
+    ModuleSpec foreign;
+    foreign.typeCode = 44;
+    vxi.modules[4] = foreign;
+    bench.resources.push_back(vxi);
+
+    // A carrier on the network, recognised only by its *IDN? reply.
+    ResourceSpec lan;
+    lan.name = "TCPIP0::192.168.1.40::inst0::INSTR";
+    lan.interfaceType = 6;
+    lan.idn = "KALVINT,TVKBASE,SN0042,1.2";
+    lan.carrier = true;
+    lan.modules[1] = dwavModule("DW-0307");
+    bench.resources.push_back(lan);
+
+    // Instruments that are no carrier: one answers *IDN?, one stays silent.
+    ResourceSpec meter;
+    meter.name = "GPIB0::22::INSTR";
+    meter.interfaceType = 1;
+    meter.idn = "ACME INSTRUMENTS,DMM-7,0,1.05";
+    bench.resources.push_back(meter);
+
+    ResourceSpec silent;
+    silent.name = "USB0::0x0957::0x1796::MY5600123::INSTR";
+    silent.interfaceType = 7;
+    silent.manufacturer = 0x0957;
+    silent.model = 0x1796;
+    silent.answersIdn = false;
+    bench.resources.push_back(silent);
+
+    return bench;
+}
+
+bool BenchDescription::parse(const std::string &text, const std::string &origin,
+                             BenchDescription &out, std::string &error)
+{
+    BenchDescription bench;
+    ResourceSpec *resource = nullptr;
+    ModuleSpec *module = nullptr;
+    bool inBench = false;
+    std::istringstream lines(text);
+    std::string raw;
+    int lineNumber = 0;
+    auto fail = [&](const std::string &reason) {
+        error = origin + " line " + std::to_string(lineNumber) + ": " + reason;
+        return false;
+    };
+
+    while (std::getline(lines, raw)) {
+        ++lineNumber;
+        const std::string line = trimmed(raw);
+        if (line.empty() || line[0] == '#' || line[0] == ';')
+            continue;
+        if (line.front() == '[') {
+            if (line.back() != ']')
+                return fail("section header '" + line + "' lacks its closing ']'");
+            std::istringstream header(line.substr(1, line.size() - 2));
+            std::string kind, name, position, extra;
+            header >> kind >> name >> position >> extra;
+            kind = lower(kind);
+            resource = nullptr;
+            module = nullptr;
+            inBench = false;
+            if (kind == "bench" && name.empty()) {
+                inBench = true;
+            } else if (kind == "resource" && !name.empty() && position.empty()) {
+                if (bench.find(name))
+                    return fail("resource '" + name + "' is described twice");
+                if (name.find("::") == std::string::npos)
+                    return fail("'" + name + "' is no VISA resource name");
+                ResourceSpec spec;
+                spec.name = name;
+                bench.resources.push_back(spec);
+                resource = &bench.resources.back();
+            } else if (kind == "module" && !name.empty() && !position.empty() && extra.empty()) {
+                ResourceSpec *owner = bench.find(name);
+                if (!owner)
+                    return fail("module of '" + name + "' comes before its [resource] section");
+                unsigned long long number = 0;
+                if (!parseUnsigned(position, 8, number) || number < 1)
+                    return fail("module position '" + position + "' is not 1 to 8");
+                if (owner->modules.count(static_cast<int>(number)))
+                    return fail("position " + position + " of '" + name + "' is described twice");
+                owner->carrier = true;
+                module = &owner->modules[static_cast<int>(number)];
+            } else {
+                return fail("unknown section '" + line
+                            + "' (expected [bench], [resource NAME] or [module NAME POSITION])");
+            }
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            return fail("'" + line + "' is not key = value");
+        const std::string key = lower(trimmed(line.substr(0, equals)));
+        const std::string value = trimmed(line.substr(equals + 1));
+        std::string reason;
+        bool ok = false;
+        if (inBench)
+            ok = bench.setOption(key, value, reason);
+        else if (module)
+            ok = module->setOption(key, value, reason);
+        else if (resource)
+            ok = resource->setOption(key, value, reason);
+        else
+            reason = "'" + key + "' stands outside any section";
+        if (!ok)
+            return fail(reason);
+    }
+    out = bench;
+    return true;
+}
+
+} // namespace dwavsim

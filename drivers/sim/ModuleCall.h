@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Bench.h"
+#include "ModuleModel.h"
+
+#include "tvkdwav_32.h"
+
+#include <string>
+
+namespace dwavsim {
+
+// Runs `body` on the connected module behind `vi`, as one journaled call.
+template <typename F>
+ViStatus onModule(const char *function, ViSession vi, const Args &args, F body)
+{
+    Bench &bench = Bench::instance();
+    return bench.call(function, args, [&]() -> ViStatus {
+        ModuleModel *model = nullptr;
+        const ViStatus status = bench.module(vi, model);
+        if (status < 0)
+            return status;
+        return body(bench, *model);
+    });
+}
+
+inline bool inRange(double value, double low, double high)
+{
+    return value >= low && value <= high; // also refuses NaN
+}
+
+// The VXIplug&play status for parameter `n` (the session is parameter 1).
+inline ViStatus parameterError(int n)
+{
+    return VI_ERROR_PARAMETER1 + (n - 1);
+}
+
+} // namespace dwavsim
+
+// Refuses the call with "parameter n out of range" and a reason that the
+// driver's error message adds to its text.
+#define DWAV_REQUIRE(condition, n, reason)                                   \
+    do {                                                                     \
+        if (!(condition))                                                    \
+            return bench.refuse(vi, dwavsim::parameterError(n), (reason));   \
+    } while (false)
