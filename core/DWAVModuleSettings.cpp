@@ -270,6 +270,9 @@ int DWAVModule::loadSettings(const QString &filePath)
     copy.close();
 
     QSettings settings(copy.fileName(), QSettings::IniFormat);
+    // The file is parsed on its first use, and only then is a format error
+    // known; sync() does not parse a file it has nothing to write to.
+    settings.childGroups();
     if (settings.status() != QSettings::NoError)
         return fail(VI_ERROR_FILE_IO, tr("the file is not a readable settings file"));
 
