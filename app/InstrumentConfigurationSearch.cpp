@@ -160,13 +160,12 @@ void InstrumentConfigurationSearch::search()
         if (interfaceType == VI_INTF_GPIB || interfaceType == VI_INTF_ASRL
             || interfaceType == VI_INTF_TCPIP || interfaceType == VI_INTF_USB) {
             if (viLock(session, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL) >= VI_SUCCESS) {
-                // A talkative instrument must not write past the reply buffer:
-                // read at most one byte less than it holds and terminate.
-                char reply[idnReplySize] = {};
-                ViUInt32 replyLength = idnReplySize - 1;
-                status = viQueryf(session, "*IDN?\n",
-                                  "%#t", &replyLength, reply);
-                reply[qMin<ViUInt32>(replyLength, idnReplySize - 1)] = '\0';
+                // A talkative instrument must not write past the reply
+                // buffer: the read is bounded by the format's width, with a
+                // spare byte whether or not the library counts the
+                // terminating zero in it, and the text is cut at 511.
+                char reply[idnReplySize + 1] = {};
+                status = viQueryf(session, "*IDN?\n", "%512t", reply);
                 reply[idnReplySize - 1] = '\0';
                 const QString idn = QString::fromUtf8(reply);
                 processEvents();

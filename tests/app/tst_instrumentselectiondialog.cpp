@@ -1,0 +1,235 @@
+#include "TestMain.h"
+
+#include "InstrumentSelectionDialog.h"
+#include "TableHeader.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(TableHeader::Layout)
+
+class TestInstrumentSelectionDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void computeLayout_data();
+    void computeLayout();
+    void weightsAreKeptOnlyWhenTheyFit();
+    void headerSplitsAFourHundredPixelTable();
+    void headerFollowsResizes();
+    void allCaptionSizedSectionsLetTheLastTakeTheRest();
+
+    void formMatchesTheLayout();
+};
+
+void TestInstrumentSelectionDialog::computeLayout_data()
+{
+    QTest::addColumn<int>("headerWidth");
+    QTest::addColumn<QList<int>>("weights");
+    QTest::addColumn<QVector<int>>("captions");
+    QTest::addColumn<QVector<bool>>("hidden");
+    QTest::addColumn<QVector<int>>("widths");
+    QTest::addColumn<int>("stretch");
+    QTest::addColumn<QList<int>>("weightsAfter");
+
+    const QVector<int> captions{60, 30, 50};
+    const QVector<bool> none{false, false, false};
+
+    QTest::newRow("device, path, caption-sized position")
+        << 400 << QList<int>{2, 2, 0} << captions << none
+        << QVector<int>{172, 172, 54} << 2 << QList<int>{2, 2, 0};
+    QTest::newRow("uneven weights")
+        << 400 << QList<int>{3, 1, 0} << captions << none
+        << QVector<int>{258, 86, 54} << 2 << QList<int>{3, 1, 0};
+    QTest::newRow("weights of the wrong length become ones")
+        << 400 << QList<int>{2} << captions << none
+        << QVector<int>{133, 133, 133} << 2 << QList<int>{1, 1, 1};
+    QTest::newRow("no weights at all become ones")
+        << 300 << QList<int>{} << captions << none
+        << QVector<int>{100, 100, 100} << 2 << QList<int>{1, 1, 1};
+    QTest::newRow("every section caption-sized")
+        << 400 << QList<int>{0, 0, 0} << captions << none
+        << QVector<int>{64, 34, 302} << -1 << QList<int>{0, 0, 1};
+    QTest::newRow("hidden caption-sized section takes no width")
+        << 400 << QList<int>{2, 2, 0} << captions << QVector<bool>{false, false, true}
+        << QVector<int>{200, 200, -1} << 1 << QList<int>{2, 2, 0};
+    QTest::newRow("hidden last section, the middle one fills")
+        << 400 << QList<int>{0, 0, 0} << captions << QVector<bool>{false, false, true}
+        << QVector<int>{64, 336, -1} << -1 << QList<int>{0, 1, 0};
+    QTest::newRow("only the first section is never widened")
+        << 400 << QList<int>{0, 0, 0} << captions << QVector<bool>{false, true, true}
+        << QVector<int>{64, -1, -1} << -1 << QList<int>{0, 0, 0};
+    QTest::newRow("single caption-sized section")
+        << 400 << QList<int>{0} << QVector<int>{60} << QVector<bool>{false}
+        << QVector<int>{64} << -1 << QList<int>{0};
+    QTest::newRow("header narrower than the captions")
+        << 40 << QList<int>{2, 2, 0} << captions << none
+        << QVector<int>{-6, -6, 54} << 2 << QList<int>{2, 2, 0};
+}
+
+void TestInstrumentSelectionDialog::computeLayout()
+{
+    QFETCH(int, headerWidth);
+    QFETCH(QList<int>, weights);
+    QFETCH(QVector<int>, captions);
+    QFETCH(QVector<bool>, hidden);
+    QFETCH(QVector<int>, widths);
+    QFETCH(int, stretch);
+    QFETCH(QList<int>, weightsAfter);
+
+    const TableHeader::Layout layout = TableHeader::computeLayout(headerWidth, weights, captions, hidden);
+    QCOMPARE(layout.widths, widths);
+    QCOMPARE(layout.stretchSection, stretch);
+    QCOMPARE(layout.weights, weightsAfter);
+}
+
+void TestInstrumentSelectionDialog::weightsAreKeptOnlyWhenTheyFit()
+{
+    const TableHeader::Layout empty = TableHeader::computeLayout(400, {2, 2, 0}, {}, {});
+    QVERIFY(empty.widths.isEmpty());
+    QCOMPARE(empty.stretchSection, -1);
+    QCOMPARE(empty.weights, (QList<int>{2, 2, 0}));
+
+    QTableWidget table(0, 2);
+    auto *header = new TableHeader(Qt::Horizontal, &table);
+    table.setHorizontalHeader(header);
+    header->setWeights({5, 0, 7});
+    header->fitSectionsToText();
+    QCOMPARE(header->weights(), (QList<int>{1, 1}));
+}
+
+namespace {
+
+// A table laid out so that its horizontal header is exactly as wide as the
+// table itself.
+struct HeaderBench
+{
+    QTableWidget table{3, 3};
+    TableHeader *header = new TableHeader(Qt::Horizontal, &table);
+
+    HeaderBench()
+    {
+        table.setHorizontalHeader(header);
+        table.setHorizontalHeaderLabels({"Device type", "Path", "Position"});
+        table.setFrameShape(QFrame::NoFrame);
+        table.verticalHeader()->hide();
+        table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        header->setWeights({2, 2, 0});
+    }
+
+    int captionWidth(const QString &text) const
+    {
+        return header->fontMetrics().horizontalAdvance(text) + 4;
+    }
+};
+
+} // namespace
+
+void TestInstrumentSelectionDialog::headerSplitsAFourHundredPixelTable()
+{
+    HeaderBench bench;
+    bench.table.resize(400, 200);
+    bench.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bench.table));
+    QTRY_COMPARE(bench.header->width(), 400);
+
+    const int position = bench.captionWidth("Position");
+    const int shared = (400 - position) / 4 * 2;
+    QCOMPARE(bench.header->sectionSize(0), shared);
+    QCOMPARE(bench.header->sectionSize(1), shared);
+    // The last section stretches over what integer division left over.
+    QVERIFY(bench.header->sectionSize(2) >= position);
+    QVERIFY(bench.header->sectionSize(2) < position + 4);
+    QCOMPARE(bench.header->sectionResizeMode(0), QHeaderView::Interactive);
+    QCOMPARE(bench.header->sectionResizeMode(1), QHeaderView::Interactive);
+    QCOMPARE(bench.header->sectionResizeMode(2), QHeaderView::Stretch);
+}
+
+void TestInstrumentSelectionDialog::headerFollowsResizes()
+{
+    HeaderBench bench;
+    bench.table.resize(400, 200);
+    bench.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bench.table));
+    QTRY_COMPARE(bench.header->width(), 400);
+
+    // A later resize shares the new width again, also after the user or
+    // the table changed the sections in between.
+    bench.table.resizeColumnsToContents();
+    bench.table.resize(600, 200);
+    QTRY_COMPARE(bench.header->width(), 600);
+    const int shared = (600 - bench.captionWidth("Position")) / 4 * 2;
+    QCOMPARE(bench.header->sectionSize(0), shared);
+    QCOMPARE(bench.header->sectionSize(1), shared);
+
+    bench.table.hideColumn(2);
+    bench.table.resize(500, 200);
+    QTRY_COMPARE(bench.header->width(), 500);
+    QCOMPARE(bench.header->sectionSize(0), 250);
+    QCOMPARE(bench.header->sectionResizeMode(1), QHeaderView::Stretch);
+    QCOMPARE(bench.header->sectionSize(1), 250);
+}
+
+void TestInstrumentSelectionDialog::allCaptionSizedSectionsLetTheLastTakeTheRest()
+{
+    HeaderBench bench;
+    bench.header->setWeights({0, 0, 0});
+    bench.table.resize(400, 200);
+    bench.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bench.table));
+    QTRY_COMPARE(bench.header->width(), 400);
+
+    QCOMPARE(bench.header->sectionSize(0), bench.captionWidth("Device type"));
+    QCOMPARE(bench.header->sectionSize(1), bench.captionWidth("Path"));
+    QCOMPARE(bench.header->sectionSize(2),
+             400 - bench.captionWidth("Device type") - bench.captionWidth("Path"));
+    // From then on the last section shares the width by weight.
+    QCOMPARE(bench.header->weights(), (QList<int>{0, 0, 1}));
+}
+
+void TestInstrumentSelectionDialog::formMatchesTheLayout()
+{
+    InstrumentSelectionDialog dialog;
+    QCOMPARE(dialog.objectName(), QString("InstrumentSelectionDialog"));
+    QCOMPARE(dialog.windowTitle(), QString("Instrument selection dialog"));
+    QCOMPARE(dialog.minimumSize(), QSize(414, 240));
+    QCOMPARE(dialog.size(), QSize(414, 240));
+    QCOMPARE(dialog.selectedRow(), -1);
+
+    auto *title = dialog.findChild<QLabel *>("titleLabel");
+    QVERIFY(title);
+    QCOMPARE(title->text(), QString("Please, select instrument to work with"));
+    QCOMPARE(title->alignment(), Qt::AlignCenter);
+
+    auto *table = dialog.findChild<QTableWidget *>("instrumentTableWidget");
+    QVERIFY(table);
+    QCOMPARE(table->columnCount(), 3);
+    QCOMPARE(table->rowCount(), 0);
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Device type"));
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QString("Path"));
+    QCOMPARE(table->horizontalHeaderItem(2)->text(), QString("Position"));
+    QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+    auto *header = qobject_cast<TableHeader *>(table->horizontalHeader());
+    QVERIFY(header);
+    QCOMPARE(header->orientation(), Qt::Horizontal);
+    QVERIFY(header->cascadingSectionResizes());
+    QCOMPARE(header->weights(), (QList<int>{2, 2, 0}));
+
+    auto *cancel = dialog.findChild<QPushButton *>("cancelPushButton");
+    auto *ok = dialog.findChild<QPushButton *>("okPushButton");
+    QVERIFY(cancel && ok);
+    QCOMPARE(cancel->text(), QString("Cancel"));
+    QCOMPARE(ok->text(), QString("OK"));
+}
+
+DWAV_TEST_MAIN(TestInstrumentSelectionDialog)
+#include "tst_instrumentselectiondialog.moc"
