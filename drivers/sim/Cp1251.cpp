@@ -17,7 +17,11 @@ char fromCodePoint(unsigned long cp)
     case 0x0451: return static_cast<char>(0xB8); // ё
     case 0x00B0: return static_cast<char>(0xB0); // degree sign
     case 0x2116: return static_cast<char>(0xB9); // numero sign
+    case 0x2013: return static_cast<char>(0x96); // en dash
     case 0x2014: return static_cast<char>(0x97); // em dash
+    case 0x2026: return static_cast<char>(0x85); // ellipsis
+    case 0x201C: return static_cast<char>(0x93);
+    case 0x201D: return static_cast<char>(0x94);
     case 0x00AB: return static_cast<char>(0xAB);
     case 0x00BB: return static_cast<char>(0xBB);
     default: return '?';
