@@ -2,7 +2,6 @@
 
 #include "TestMain.h"
 
-#include <QThread>
 #include <QTranslator>
 
 namespace {
@@ -48,7 +47,6 @@ private slots:
     void factorsOfUnitNames_data();
     void factorsOfUnitNames();
     void refillAfterLanguageSwitch();
-    void oneInstanceForEveryThread();
 };
 
 void TestDimensions::tables()
@@ -164,16 +162,6 @@ void TestDimensions::refillAfterLanguageSwitch()
     dims->fillDimensions();
     QCOMPARE(dims->timeUnit(1000), QStringLiteral("ms"));
     QCOMPARE(dims->freqUnit(1000000), QStringLiteral("MHz"));
-}
-
-void TestDimensions::oneInstanceForEveryThread()
-{
-    Dimensions *fromWorker = nullptr;
-    QThread *worker = QThread::create([&fromWorker] { fromWorker = Dimensions::instance(); });
-    worker->start();
-    QVERIFY(worker->wait());
-    delete worker;
-    QCOMPARE(fromWorker, Dimensions::instance());
 }
 
 DWAV_TEST_CORE_MAIN(TestDimensions)
