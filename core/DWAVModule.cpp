@@ -163,9 +163,13 @@ int DWAVModule::initialize()
     }
     setState(newState);
     // A failing step has already been described; asking again also turns the
-    // -1 of a missing or foreign module into the driver's own text, when it
-    // has one.
-    errorMessage(result);
+    // -1 of a missing or foreign module into the driver's own text, but only
+    // when the driver has one: the module's own message must not be lost.
+    if (result != 0) {
+        const QString text = driverText(result);
+        if (!text.isEmpty())
+            setLastError(text, result);
+    }
     return result;
 }
 

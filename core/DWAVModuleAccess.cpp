@@ -55,6 +55,25 @@ SubSet subSetOf(const QString &name)
 
 // The sub-sets are stored whole under their key; a change is made on a copy
 // that is then stored back.
+// The AFG set's own key of a sub-set, whatever case the caller used.
+QString subSetKey(SubSet subSet)
+{
+    switch (subSet) {
+    case SubSet::Harmonical:
+        return QStringLiteral("harmonicalParameters");
+    case SubSet::Triangular:
+        return QStringLiteral("triangularParameters");
+    case SubSet::Impulse:
+        return QStringLiteral("impulseParameters");
+    case SubSet::Level:
+        return QStringLiteral("levelParameters");
+    case SubSet::Multilevel:
+        return QStringLiteral("multilevelParameters");
+    default:
+        return QString();
+    }
+}
+
 template <typename T>
 QVariant withSubSetValue(const QVariant &stored, const QString &key, const QVariant &value)
 {
@@ -193,7 +212,7 @@ long double DWAVModule::sampleFreq() const
     }
 }
 
-int DWAVModule::setParameterValue(const QString &setName, const QString &subSetName,
+int DWAVModule::setParameterValue(const QString &setName, const QString &subSetType,
                                   const QString &key, int chan, const QVariant &value)
 {
     if (sameName(setName, chanSetName))
@@ -207,12 +226,13 @@ int DWAVModule::setParameterValue(const QString &setName, const QString &subSetN
     if (!sameName(setName, afgSetName))
         return -1;
 
-    const SubSet subSet = subSetOf(subSetName);
+    const SubSet subSet = subSetOf(subSetType);
     if (subSet == SubSet::None)
         return setAFGParameter(chan, key, value);
     if (subSet == SubSet::Unknown || !checkChannel(chan, "DWAVModule::setParameterValue"))
         return -1;
 
+    const QString subSetName = subSetKey(subSet);
     const QVariant stored = afgParameter(chan, subSetName);
     QVariant changed;
     switch (subSet) {
@@ -257,7 +277,7 @@ QVariant DWAVModule::parameterValue(const QString &setName, const QString &subSe
     if (subSet == SubSet::Unknown || !checkChannel(chan, "DWAVModule::parameterValue"))
         return QVariant();
 
-    const QVariant stored = afgParameter(chan, subSetName);
+    const QVariant stored = afgParameter(chan, subSetKey(subSet));
     switch (subSet) {
     case SubSet::Harmonical:
         return subSetValue<_HarmonicalParameters>(stored, key);

@@ -1,0 +1,303 @@
+// How a failing driver call is reported (location tag, driver text, status
+// line in the log file only), and the run-control and query wrappers.
+
+#include "tst_dwavmodule_support.h"
+
+#include "TestMain.h"
+
+#include <QRegularExpression>
+
+using namespace ModuleBench;
+
+namespace {
+
+QString textFor(int status)
+{
+    char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {0};
+    tvkdwav_error_message(0, status, text);
+    return QString::fromLocal8Bit(text);
+}
+
+} // namespace
+
+class TestDwavModuleFailure : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void failingStopFollowsTheConvention();
+    void warningStatusOfVersionCompare();
+    void versionsThatFitGiveNoText();
+    void errorMessageOfZeroChangesNothing();
+    void startNeedsConfiguration_data();
+    void startNeedsConfiguration();
+    void positiveStatusIsSuccess();
+    void runControlFlags();
+    void resetKeepsTheState();
+    void queriesFillOutputsOnlyOnSuccess();
+    void askADCRefusals();
+    void revisionsAreDecoded();
+    void lastErrorIsReplacedEvenByEmptyText();
+};
+
+void TestDwavModuleFailure::init()
+{
+    QVERIFY(load());
+}
+
+void TestDwavModuleFailure::failingStopFollowsTheConvention()
+{
+    OpenedModule module(1);
+    QCOMPARE(module.initResult, 0);
+    QVERIFY(addFault("tvkdwav_stop", 1, qint32(0xBFFF0011)));
+    const QString driverText = textFor(qint32(0xBFFF0011));
+    QVERIFY(!driverText.isEmpty());
+
+    Messages messages(1);
+    const QString logBefore = logFile();
+    QCOMPARE(module->stop(), int(0xBFFF0011));
+    QCOMPARE(module->lastStatus(), int(0xBFFF0011));
+    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
+    QCOMPARE(module->lastErrorMessage(), driverText);
+
+    // Tag, then the driver's text as critical, then the status line.
+    const QStringList all = messages.all();
+    QCOMPARE(all.size(), 3);
+    const QRegularExpression tag(QStringLiteral("^\\(DWAVModule:(\\d+):performStop\\)$"));
+    const QRegularExpressionMatch match = tag.match(all.at(0));
+    QVERIFY2(match.hasMatch(), qPrintable(all.at(0)));
+    QVERIFY(match.captured(1).toInt() > 0);
+    QCOMPARE(messages.of(LoggerCritical), QStringList() << all.at(0) << driverText);
+    const QString statusLine =
+        QStringLiteral("Returned status (ffffffffbfff0011) Message: ") + driverText;
+    QCOMPARE(messages.of(LoggerPlain), QStringList() << statusLine);
+
+    // The status line reaches the log file without a type prefix; the tag
+    // and the text carry the critical prefix.
+    const QString written = logFile().mid(logBefore.size());
+    QVERIFY(written.contains(QStringLiteral("\n") + statusLine + QStringLiteral("\n"))
+            || written.startsWith(statusLine));
+    QVERIFY(written.contains(QStringLiteral("(EE) ") + all.at(0)));
+    QVERIFY(written.contains(QStringLiteral("(EE) ") + driverText));
+    QVERIFY(!written.contains(QStringLiteral("(EE) Returned status")));
+}
+
+void TestDwavModuleFailure::warningStatusOfVersionCompare()
+{
+    OpenedModule module(1);
+    QVERIFY(addFault("tvkdwav_cmpVersions", 1, qint32(0x3FFF0085)));
+    const QString driverText = textFor(0x3FFF0085);
+    QVERIFY(!driverText.isEmpty());
+
+    Messages messages(1);
+    QCOMPARE(module->compareVersions(), driverText);
+    QCOMPARE(module->lastStatus(), 0x3FFF0085);
+    QCOMPARE(messages.of(LoggerWarning), QStringList() << driverText);
+    QVERIFY(messages.of(LoggerCritical).isEmpty());
+    QCOMPARE(messages.of(LoggerPlain),
+             QStringList() << QStringLiteral("Returned status (3fff0085) Message: ") + driverText);
+}
+
+void TestDwavModuleFailure::versionsThatFitGiveNoText()
+{
+    OpenedModule module(1);
+    Messages messages(1);
+    QVERIFY(module->compareVersions().isEmpty());
+    QCOMPARE(messages.count(), 0);
+
+    QVERIFY(setModuleOption(1, "versions_differ", "yes"));
+    QVERIFY(!module->compareVersions().isEmpty());
+    QVERIFY(module->lastStatus() > 0);
+}
+
+void TestDwavModuleFailure::errorMessageOfZeroChangesNothing()
+{
+    OpenedModule module(1);
+    QVERIFY(addFault("tvkdwav_reset", 1, qint32(0xBFFF0011)));
+    QVERIFY(module->reset() < 0);
+    const QString error = module->lastErrorMessage();
+    QVERIFY(!error.isEmpty());
+
+    Messages messages(1);
+    dwavbench_journal_clear();
+    module->errorMessage(0);
+    QCOMPARE(module->lastErrorMessage(), error);
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(dwavbench_journal_count(), size_t(0));
+}
+
+void TestDwavModuleFailure::startNeedsConfiguration_data()
+{
+    QTest::addColumn<bool>("byCommand");
+    QTest::newRow("start") << false;
+    QTest::newRow("start by command") << true;
+}
+
+void TestDwavModuleFailure::startNeedsConfiguration()
+{
+    QFETCH(bool, byCommand);
+    OpenedModule module(2);
+    QCOMPARE(module.initResult, 0);
+    Messages messages(2);
+    dwavbench_journal_clear();
+
+    const int result = byCommand ? module->programStart() : module->start();
+    QCOMPARE(result, -1);
+    QCOMPARE(dwavbench_journal_count(), size_t(0));
+    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
+    QVERIFY(!module->isGenerating());
+    const QString key = byCommand ? QStringLiteral("Start by command") : QStringLiteral("Program start");
+    QCOMPARE(messages.of(LoggerCritical),
+             QStringList() << key + QStringLiteral(": DWAV is NOT configured! Press \"Configure\" button first."));
+}
+
+void TestDwavModuleFailure::positiveStatusIsSuccess()
+{
+    OpenedModule module(1);
+    QCOMPARE(module->configure(), 0);
+    QVERIFY(addFault("tvkdwav_start", 1, qint32(0x3FFF0085)));
+    Messages messages(1);
+    QCOMPARE(module->start(), 0);
+    QCOMPARE(module->state(), DWAVModule::DeviceStarted);
+    QVERIFY(module->isGenerating());
+    QCOMPARE(module->lastStatus(), 0x3FFF0085);
+    // A wrapper does not report a warning itself.
+    QVERIFY(messages.of(LoggerCritical).isEmpty());
+    QVERIFY(messages.of(LoggerWarning).isEmpty());
+}
+
+void TestDwavModuleFailure::runControlFlags()
+{
+    OpenedModule module(1);
+    QCOMPARE(module->configure(), 0);
+    QCOMPARE(module->state(), DWAVModule::DeviceConfigured);
+    QVERIFY(module->isConfigured());
+
+    QCOMPARE(module->start(), 0);
+    QVERIFY(module->isGenerating());
+    QCOMPARE(module->state(), DWAVModule::DeviceStarted);
+    int runState = -1;
+    QCOMPARE(module->checkState(&runState), 0);
+    QVERIFY(runState != TVKDWAV_STATE_IDLE);
+
+    QCOMPARE(module->stop(), 0);
+    QVERIFY(!module->isGenerating());
+    QVERIFY(module->isConfigured());
+    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
+    QCOMPARE(module->checkState(&runState), 0);
+    QCOMPARE(runState, TVKDWAV_STATE_IDLE);
+
+    // Start by command works from any state once configured and keeps the
+    // state as it is.
+    QCOMPARE(module->programStart(), 0);
+    QVERIFY(module->isGenerating());
+    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
+    QCOMPARE(calls("tvkdwav_prog_start"), size_t(1));
+
+    // A failing start changes neither flag nor state.
+    QCOMPARE(module->stop(), 0);
+    QVERIFY(addFault("tvkdwav_start", 1, qint32(0xBFFF0011)));
+    QCOMPARE(module->start(), int(0xBFFF0011));
+    QVERIFY(!module->isGenerating());
+    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
+}
+
+void TestDwavModuleFailure::resetKeepsTheState()
+{
+    OpenedModule module(1);
+    QCOMPARE(module->configure(), 0);
+    QCOMPARE(module->start(), 0);
+    QCOMPARE(module->reset(), 0);
+    QCOMPARE(module->state(), DWAVModule::DeviceStarted);
+    QVERIFY(!module->isConfigured());
+    QVERIFY(!module->isGenerating());
+    // Start now asks for a configuration first.
+    QCOMPARE(module->start(), -1);
+}
+
+void TestDwavModuleFailure::queriesFillOutputsOnlyOnSuccess()
+{
+    OpenedModule module(1);
+    QCOMPARE(module->setCommonParameter(QStringLiteral("SF_state"), 1u), 0);
+    QCOMPARE(module->configure(), 0);
+
+    bool sfState = false;
+    QCOMPARE(module->getSFstate(&sfState), 0);
+    QVERIFY(sfState);
+    bool lock = false;
+    QCOMPARE(module->getLockDetect(&lock), 0);
+
+    QVERIFY(addFault("tvkdwav_config_source_freq_q", 0, qint32(0xBFFF0015)));
+    bool untouched = true;
+    QCOMPARE(module->getSFstate(&untouched), int(0xBFFF0015));
+    QVERIFY(untouched);
+    untouched = false;
+    QCOMPARE(module->getLockDetect(&untouched), int(0xBFFF0015));
+    QVERIFY(!untouched);
+
+    QVERIFY(addFault("tvkdwav_state", 0, qint32(0xBFFF0015)));
+    int runState = 77;
+    QCOMPARE(module->checkState(&runState), int(0xBFFF0015));
+    QCOMPARE(runState, 77);
+
+    double t1 = 0, t2 = 0;
+    QCOMPARE(module->getTemperature(&t1, &t2), 0);
+    QVERIFY(t1 > 0 && t1 < 100);
+    QVERIFY(t2 > 0 && t2 < 100);
+
+    // Null out-pointers are refused before the driver sees them.
+    dwavbench_journal_clear();
+    QCOMPARE(module->getSFstate(nullptr), -1);
+    QCOMPARE(module->getLockDetect(nullptr), -1);
+    QCOMPARE(module->checkState(nullptr), -1);
+    QCOMPARE(module->getTemperature(nullptr, &t2), -1);
+    QCOMPARE(dwavbench_journal_count(), size_t(0));
+}
+
+void TestDwavModuleFailure::askADCRefusals()
+{
+    OpenedModule module(1);
+    QVERIFY(addFault("tvkdwav_reset", 1, qint32(0xBFFF0011)));
+    QVERIFY(module->reset() < 0);
+    const int statusBefore = module->lastStatus();
+    dwavbench_journal_clear();
+    QCOMPARE(module->askADC(nullptr, 0), -1);
+    QCOMPARE(module->lastStatus(), statusBefore);
+    QCOMPARE(dwavbench_journal_count(), size_t(0));
+
+    double value = -1000;
+    QCOMPARE(module->askADC(&value, 2), 0);
+    QCOMPARE(module->lastStatus(), 0);
+    QVERIFY(value > -1000);
+    QVERIFY(lastArguments("tvkdwav_ask_adc").contains(QLatin1String("2")));
+}
+
+void TestDwavModuleFailure::revisionsAreDecoded()
+{
+    OpenedModule module(1);
+    QString driver, instrument;
+    QCOMPARE(module->driverRevision(driver, instrument), 0);
+    QVERIFY(!driver.isEmpty());
+    QVERIFY(!instrument.isEmpty());
+    // A failing query leaves empty texts rather than stale ones.
+    QVERIFY(addFault("tvkdwav_revision_query", 1, qint32(0xBFFF0011)));
+    QCOMPARE(module->driverRevision(driver, instrument), 0);
+    QVERIFY(driver.isEmpty());
+    QVERIFY(instrument.isEmpty());
+}
+
+void TestDwavModuleFailure::lastErrorIsReplacedEvenByEmptyText()
+{
+    OpenedModule module(1);
+    module->setLastError(QStringLiteral("old"), -1);
+    QCOMPARE(module->lastErrorMessage(), QStringLiteral("old"));
+    Messages messages(1);
+    module->setLastError(QString(), -1);
+    QVERIFY(module->lastErrorMessage().isEmpty());
+    QCOMPARE(messages.count(), 0);
+}
+
+DWAV_TEST_CORE_MAIN(TestDwavModuleFailure)
+#include "tst_dwavmodule_failure.moc"
