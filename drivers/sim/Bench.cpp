@@ -87,14 +87,15 @@ ViStatus Bench::call(const char *function, const Args &args, const Body &body)
 
 // ---- Loading ------------------------------------------------------------------
 
-void Bench::fail(const std::string &reason, ViStatus status)
+void Bench::fail(const std::string &reason, ViStatus status, bool report)
 {
     m_description = BenchDescription();
     m_models.clear();
     m_faults.clear();
     m_loadError = oneLine(reason);
     m_loadStatus = status;
-    reportLoadError();
+    if (report)
+        reportLoadError();
 }
 
 void Bench::reportLoadError() const
@@ -139,24 +140,24 @@ void Bench::loadFromEnvironment()
     if (!path.empty()) {
         std::ifstream file(path, std::ios::binary);
         if (!file) {
-            fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
+            fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS, true);
             return;
         }
         std::ostringstream text;
         text << file.rdbuf();
         if (!BenchDescription::parse(text.str(), "DWAV_BENCH file '" + path + "'", description,
                                      reason)) {
-            fail(reason, VI_ERROR_INV_SETUP);
+            fail(reason, VI_ERROR_INV_SETUP, true);
             return;
         }
     }
     if (!use(description, reason)) {
-        fail("DWAV_BENCH file '" + path + "': " + reason, VI_ERROR_INV_SETUP);
+        fail("DWAV_BENCH file '" + path + "': " + reason, VI_ERROR_INV_SETUP, true);
         return;
     }
     const std::string faults = environment("DWAV_BENCH_FAULTS");
     if (!m_faults.addList(faults, reason))
-        fail("DWAV_BENCH_FAULTS: " + reason, VI_ERROR_INV_SETUP);
+        fail("DWAV_BENCH_FAULTS: " + reason, VI_ERROR_INV_SETUP, true);
 }
 
 bool Bench::reset(std::string &error)

@@ -101,7 +101,8 @@ private:
     Bench();
     void loadFromEnvironment();
     bool use(const BenchDescription &description, std::string &error);
-    void fail(const std::string &reason, ViStatus status);
+    // `report`: say so on standard error (loads from the environment).
+    void fail(const std::string &reason, ViStatus status, bool report = false);
     void closeAll();
     std::vector<ModuleModel *> models(const char *resource, int position);
 
