@@ -157,6 +157,7 @@ class TestMainWindowForm : public QObject
 private:
     std::unique_ptr<FormHost> window;
     std::unique_ptr<Ui_MainWindow> form;
+    QByteArray formBuiltFor;
 
     template <typename T>
     T *widget(const QString &name) const
@@ -179,14 +180,22 @@ private slots:
         Q_INIT_RESOURCE(images);
     }
 
+    // Each test function gets a form of its own. The data rows of one
+    // function each look at their own widgets, so they share it, except the
+    // exclusivity rows, which look across all radio buttons.
     void init()
     {
+        const QByteArray function = QTest::currentTestFunction();
+        if (window && function == formBuiltFor && function != "awgChoicesAreExclusive")
+            return;
+        form.reset();
         window.reset(new FormHost);
         form.reset(new Ui_MainWindow);
         form->setupUi(window.get());
+        formBuiltFor = function;
     }
 
-    void cleanup()
+    void cleanupTestCase()
     {
         form.reset();
         window.reset();
