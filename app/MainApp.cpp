@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QTranslator>
 
 #include <cstdlib>
@@ -14,6 +15,16 @@
 namespace {
 
 MainApp *appInstance = nullptr;
+
+// At process exit the thread-local destructors of the exiting thread run
+// before any exit handler, while Qt's process-wide data (registered as Qt
+// first needs it, often long after the application object) is still there.
+// The panels are torn down from there on the GUI thread; the exit handler
+// registered with the application object is the fallback and does nothing
+// on any other thread, where widgets must not be touched.
+struct PanelTeardown {
+    ~PanelTeardown() { MainApp::destroyInstance(); }
+};
 
 // QApplication keeps a reference to its argument count for its whole life,
 // and it is never deleted: the count lives as long as the process.
@@ -38,6 +49,8 @@ MainApp *MainApp::instance()
 void MainApp::destroyInstance()
 {
     if (!appInstance)
+        return;
+    if (QThread::currentThread() != appInstance->thread())
         return;
     // Once the application object is gone, windows can no longer be destroyed
     // safely; the process is ending, so everything is left to the system.
@@ -139,6 +152,8 @@ int MainApp::createPanel(ViSession carrierSession, ushort mezNum, ushort idQuery
     auto *window = new MainWindow(module, nullptr);
     auto *record = new DWAVPanelData(module, window, result, visibleFlag, this);
     m_panels.insert(mezNum, record);
+    static thread_local PanelTeardown teardown;
+    (void)teardown;
     return result;
 }
 

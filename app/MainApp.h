@@ -20,6 +20,9 @@ public:
     // Created on the first call; deleted by an exit handler registered at
     // that moment, which runs at process exit or when the library is unloaded.
     static MainApp *instance();
+    // Closes and destroys the remaining panels and the object itself; run
+    // at process exit or unload on the GUI thread, later calls do nothing.
+    static void destroyInstance();
 
     void initApplication(int argc, char **argv);
     void loadTranslations();
@@ -60,7 +63,6 @@ private:
     ~MainApp() override;
     Q_DISABLE_COPY(MainApp)
 
-    static void destroyInstance();
     void destroyPanel(DWAVPanelData *record);
 
     int m_loggerIndex = -1;

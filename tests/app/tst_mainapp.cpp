@@ -29,10 +29,16 @@ const ushort emptyPosition = 4;
 const char *const benchText =
     "[resource VXI0::7::INSTR]\n"
     "interface = vxi\n"
-    "manufacturer = 0x0F5E\n"
-    "model = 0x0107\n"
+    "manufacturer = 3702\n"
+    "model = 341\n"
     "slot = 7\n"
-    "modules = 2:66 3:65 5:66\n";
+    "carrier = yes\n"
+    "[module VXI0::7::INSTR 2]\n"
+    "type = 66\n"
+    "[module VXI0::7::INSTR 3]\n"
+    "type = 65\n"
+    "[module VXI0::7::INSTR 5]\n"
+    "type = 66\n";
 
 struct Call {
     quint64 sequence;
@@ -61,8 +67,8 @@ int countOf(const char *function)
 // The module driver's calls on one session, in order.
 QStringList callsOnSession(ViSession session)
 {
-    const QRegularExpression onSession(
-            QStringLiteral("\\bvi=%1\\b").arg(session));
+    const QString hex = QString::number(session, 16).toUpper();
+    const QRegularExpression onSession(QStringLiteral("\\bvi=0x%1\\b").arg(hex));
     QStringList names;
     for (const Call &call : journal())
         if (call.function.startsWith(QLatin1String("tvkdwav_")) && onSession.match(call.arguments).hasMatch())
@@ -79,6 +85,13 @@ class TestMainApp : public QObject
 private:
     ViSession m_carrier = 0;
     QString m_qmDir;
+    // The host's flags must outlive the panels that write into them: the
+    // panels of a test are only closed by cleanup().
+    int flag = -7;
+    int laterFlag = -7;
+    int flagA = -7;
+    int flagB = -7;
+    int newFlag = -7;
 
     QStringList warningsWhile(const std::function<void()> &action)
     {
@@ -91,7 +104,7 @@ private:
         return warnings;
     }
 
-    int init(ushort position, int *flag)
+    int openPanel(ushort position, int *flag)
     {
         return MainApp::instance()->initPanel(m_carrier, position, 1, 1, nullptr, flag);
     }
@@ -106,6 +119,11 @@ private slots:
         QCOMPARE(viOpen(rm, carrierResource, VI_NULL, 0, &m_carrier), ViStatus(VI_SUCCESS));
         m_qmDir = QStringLiteral(DWAV_QM_DIR);
         QVERIFY2(QFile::exists(m_qmDir + QStringLiteral("/dwav_ru.qm")), qPrintable(m_qmDir));
+    }
+
+    void init()
+    {
+        flag = laterFlag = flagA = flagB = newFlag = -7;
     }
 
     void cleanup()
@@ -123,16 +141,16 @@ private slots:
     // tried again at every panel creation until both have loaded.
     void translationMissing()
     {
-        const QStringList first = warningsWhile([&] { init(emptyPosition, nullptr); });
+        const QStringList first = warningsWhile([&] { openPanel(emptyPosition, nullptr); });
         QCOMPARE(first, QStringList{QStringLiteral("Not managed to load translation file \"dwav_ru.qm\"")});
-        const QStringList again = warningsWhile([&] { init(emptyPosition, nullptr); });
+        const QStringList again = warningsWhile([&] { openPanel(emptyPosition, nullptr); });
         QCOMPARE(again, first);
     }
 
     void qtTranslationMissing()
     {
         QVERIFY(QFile::copy(m_qmDir + QStringLiteral("/dwav_ru.qm"), QStringLiteral("dwav_ru.qm")));
-        const QStringList warnings = warningsWhile([&] { init(emptyPosition, nullptr); });
+        const QStringList warnings = warningsWhile([&] { openPanel(emptyPosition, nullptr); });
         QCOMPARE(warnings, QStringList{QStringLiteral("Not managed to load translation file \"qtbase_ru.qm\"")});
     }
 
@@ -141,18 +159,17 @@ private slots:
         QVERIFY(QFile::copy(m_qmDir + QStringLiteral("/dwav_ru.qm"), QStringLiteral("dwav_ru.qm")));
         // Any compiled translation serves as Qt's own for the test.
         QVERIFY(QFile::copy(m_qmDir + QStringLiteral("/dwav_ru.qm"), QStringLiteral("qtbase_ru.qm")));
-        QCOMPARE(warningsWhile([&] { init(emptyPosition, nullptr); }), QStringList());
+        QCOMPARE(warningsWhile([&] { openPanel(emptyPosition, nullptr); }), QStringList());
         QFile::remove(QStringLiteral("dwav_ru.qm"));
         QFile::remove(QStringLiteral("qtbase_ru.qm"));
         // Loaded once: the files are no longer looked for.
-        QCOMPARE(warningsWhile([&] { init(foreignPosition, nullptr); }), QStringList());
+        QCOMPARE(warningsWhile([&] { openPanel(foreignPosition, nullptr); }), QStringList());
     }
 
     void createdPanelIsHiddenWithFlagSet()
     {
-        int flag = -7;
         dwavbench_journal_clear();
-        QCOMPARE(init(dwavPosition, &flag), 0);
+        QCOMPARE(openPanel(dwavPosition, &flag), 0);
         QCOMPARE(flag, 1);
         DWAVPanelData *record = MainApp::instance()->panel(dwavPosition);
         QVERIFY(record);
@@ -189,9 +206,7 @@ private slots:
     {
         QFETCH(int, position);
         QFETCH(int, expected);
-        int flag = -7;
-        int laterFlag = -7;
-        QCOMPARE(init(ushort(position), &flag), expected);
+        QCOMPARE(openPanel(ushort(position), &flag), expected);
         DWAVPanelData *record = MainApp::instance()->panel(ushort(position));
         QVERIFY(record);
         QPointer<MainWindow> window = record->window();
@@ -199,7 +214,7 @@ private slots:
         // Whatever happened to the module since, the stored result counts.
         module->configure();
         dwavbench_journal_clear();
-        QCOMPARE(init(ushort(position), &laterFlag), expected);
+        QCOMPARE(openPanel(ushort(position), &laterFlag), expected);
         QCOMPARE(MainApp::instance()->panel(ushort(position)), record);
         QCOMPARE(record->window(), window.data());
         QCOMPARE(record->module(), module.data());
@@ -216,8 +231,7 @@ private slots:
 
     void demoPanelCanBeShown()
     {
-        int flag = -7;
-        QCOMPARE(init(foreignPosition, &flag), -1);
+        QCOMPARE(openPanel(foreignPosition, &flag), -1);
         DWAVPanelData *record = MainApp::instance()->panel(foreignPosition);
         QVERIFY(record);
         QVERIFY(!record->module()->isInitialized());
@@ -229,8 +243,7 @@ private slots:
 
     void displayAfterTheUserClosedTheWindow()
     {
-        int flag = -7;
-        QCOMPARE(init(dwavPosition, &flag), 0);
+        QCOMPARE(openPanel(dwavPosition, &flag), 0);
         MainApp *app = MainApp::instance();
         QSignalSpy shown(app, &MainApp::showMezPanel);
         MainWindow *window = app->panel(dwavPosition)->window();
@@ -253,8 +266,7 @@ private slots:
 
     void hideLeavesTheFlag()
     {
-        int flag = -7;
-        init(dwavPosition, &flag);
+        openPanel(dwavPosition, &flag);
         MainApp *app = MainApp::instance();
         QSignalSpy hidden(app, &MainApp::hideMezPanel);
         app->displayPanel(dwavPosition);
@@ -269,8 +281,7 @@ private slots:
 
     void unknownPositionChangesNothing()
     {
-        int flag = -7;
-        init(dwavPosition, &flag);
+        openPanel(dwavPosition, &flag);
         MainApp *app = MainApp::instance();
         dwavbench_journal_clear();
         QCOMPARE(app->hidePanel(otherDwavPosition), 0);
@@ -287,8 +298,7 @@ private slots:
     // from nothing.
     void closeDestroysWindowAndModule()
     {
-        int flag = -7;
-        QCOMPARE(init(dwavPosition, &flag), 0);
+        QCOMPARE(openPanel(dwavPosition, &flag), 0);
         MainApp *app = MainApp::instance();
         QPointer<MainWindow> window = app->panel(dwavPosition)->window();
         QPointer<DWAVModule> module = app->panel(dwavPosition)->module();
@@ -313,8 +323,7 @@ private slots:
 
         // A closed position has no panel for display; a new init builds one.
         QCOMPARE(app->displayPanel(dwavPosition), -1);
-        int newFlag = -7;
-        QCOMPARE(init(dwavPosition, &newFlag), 0);
+        QCOMPARE(openPanel(dwavPosition, &newFlag), 0);
         QCOMPARE(newFlag, 1);
         QCOMPARE(countOf("tvkdwav_init"), 1);
         QVERIFY(app->panel(dwavPosition)->module()->moduleSession() != 0);
@@ -323,7 +332,7 @@ private slots:
     void nullFlagIsNeverWritten()
     {
         MainApp *app = MainApp::instance();
-        QCOMPARE(init(dwavPosition, nullptr), 0);
+        QCOMPARE(openPanel(dwavPosition, nullptr), 0);
         QCOMPARE(app->displayPanel(dwavPosition), 0);
         app->panel(dwavPosition)->window()->close();
         QCOMPARE(app->hidePanel(dwavPosition), 0);
@@ -333,10 +342,9 @@ private slots:
 
     void twoPositionsAreIndependent()
     {
-        int flagA = -7, flagB = -7;
         MainApp *app = MainApp::instance();
-        QCOMPARE(init(dwavPosition, &flagA), 0);
-        QCOMPARE(init(otherDwavPosition, &flagB), 0);
+        QCOMPARE(openPanel(dwavPosition, &flagA), 0);
+        QCOMPARE(openPanel(otherDwavPosition, &flagB), 0);
         QVERIFY(app->panel(dwavPosition)->module() != app->panel(otherDwavPosition)->module());
         QVERIFY(app->panel(dwavPosition)->module()->moduleSession()
                 != app->panel(otherDwavPosition)->module()->moduleSession());
@@ -350,9 +358,8 @@ private slots:
     // From another thread the requests are queued to the GUI thread.
     void requestsFromAnotherThreadAreQueued()
     {
-        int flag = -7;
         MainApp *app = MainApp::instance();
-        QCOMPARE(init(dwavPosition, &flag), 0);
+        QCOMPARE(openPanel(dwavPosition, &flag), 0);
         MainWindow *window = app->panel(dwavPosition)->window();
         QThread *thread = QThread::create([app] { app->displayPanel(dwavPosition); });
         thread->start();

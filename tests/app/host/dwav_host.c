@@ -31,10 +31,16 @@
 static const char *const benchText =
     "[resource " CARRIER "]\n"
     "interface = vxi\n"
-    "manufacturer = 0x0F5E\n"
-    "model = 0x0107\n"
+    "manufacturer = 3702\n"
+    "model = 341\n"
     "slot = 7\n"
-    "modules = 2:66 3:65 5:66\n";
+    "carrier = yes\n"
+    "[module " CARRIER " 2]\n"
+    "type = 66\n"
+    "[module " CARRIER " 3]\n"
+    "type = 65\n"
+    "[module " CARRIER " 5]\n"
+    "type = 66\n";
 
 static int failures = 0;
 static const char *stage = "start";
@@ -94,13 +100,13 @@ static size_t callsOnSession(const char *function, uint32_t session, uint64_t *s
     char needle[64];
     size_t found = 0;
     size_t n = dwavbench_journal_count();
-    snprintf(needle, sizeof needle, "=%u", (unsigned)session);
+    snprintf(needle, sizeof needle, "vi=0x%X", (unsigned)session);
     for (size_t i = 0; i < n; ++i) {
         dwavbench_call call;
         if (dwavbench_journal_entry(i, &call) != 0 || strcmp(call.function, function) != 0)
             continue;
         const char *at = strstr(call.arguments, needle);
-        if (!at || (at[strlen(needle)] >= '0' && at[strlen(needle)] <= '9'))
+        if (!at || g_ascii_isxdigit(at[strlen(needle)]))
             continue;
         if (found < capacity)
             sequences[found] = call.sequence;
@@ -119,10 +125,9 @@ static size_t moduleSessions(uint32_t *sessions, size_t capacity)
         if (dwavbench_journal_entry(i, &call) != 0 || strcmp(call.function, "tvkdwav_connect") != 0
             || call.status < 0)
             continue;
-        unsigned session = 0;
         const char *at = strstr(call.arguments, "vi=");
-        if (at && sscanf(at + 3, "%u", &session) == 1 && found < capacity)
-            sessions[found++] = session;
+        if (at && found < capacity)
+            sessions[found++] = (uint32_t)strtoul(at + 3, NULL, 0);
     }
     return found;
 }
@@ -160,6 +165,8 @@ static void checkUnload(void)
         CHECK(unloadFlags[i] == 0, "flag %d is %d after unloading, want 0", i, unloadFlags[i]);
     checkShutDown(__LINE__, unloadSessions[0]);
     checkShutDown(__LINE__, unloadSessions[1]);
+    fprintf(stderr, "unload: flags %d %d %d, sessions 0x%X 0x%X shut down\n", unloadFlags[0],
+            unloadFlags[1], unloadFlags[2], (unsigned)unloadSessions[0], (unsigned)unloadSessions[1]);
 }
 
 /* When the library stays loaded after dlclose (the loader may keep it), its
@@ -170,10 +177,11 @@ static void checkUnloadAtExit(void)
     if (unloadChecked)
         return;
     checkUnload();
-    if (failures)
+    if (failures) {
         fprintf(stderr, "%d check(s) failed\n", failures);
-    fflush(stderr);
-    _Exit(failures ? 1 : 0);
+        fflush(stderr);
+        _Exit(1);
+    }
 }
 
 static void *lookUp(void *library, const char *name)
