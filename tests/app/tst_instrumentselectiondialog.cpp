@@ -1,12 +1,16 @@
 #include "TestMain.h"
 
 #include "InstrumentSelectionDialog.h"
+#include "ModalAnswerer.h"
 #include "TableHeader.h"
+
+#include "dwav_bench.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -27,6 +31,18 @@ private slots:
     void allCaptionSizedSectionsLetTheLastTakeTheRest();
 
     void formMatchesTheLayout();
+
+    void init();
+    void emptySearchSaysSo();
+    void searchFillsTheTable();
+    void doubleClickAcceptsThatRow();
+    void clickThenOkAcceptsTheClickedRow();
+    void okWithoutRowAsksAndNoKeepsTheDialog();
+    void okWithoutRowAndYesOpensDemoMode();
+    void okOnEmptyTableOpensDemoMode();
+    void cancelRejects();
+    void keyboardDoesNotChooseARow();
+    void filledTableStillSharesTheHeader();
 };
 
 void TestInstrumentSelectionDialog::computeLayout_data()
@@ -229,6 +245,259 @@ void TestInstrumentSelectionDialog::formMatchesTheLayout()
     QVERIFY(cancel && ok);
     QCOMPARE(cancel->text(), QString("Cancel"));
     QCOMPARE(ok->text(), QString("OK"));
+}
+
+namespace {
+
+QTableWidget *tableOf(InstrumentSelectionDialog &dialog)
+{
+    return dialog.findChild<QTableWidget *>("instrumentTableWidget");
+}
+
+QPoint cellCentre(QTableWidget *table, int row, int column)
+{
+    return table->visualRect(table->model()->index(row, column)).center();
+}
+
+void clickCell(QTableWidget *table, int row, int column)
+{
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cellCentre(table, row, column));
+}
+
+// What a mouse sends for a double click: the first click, then the
+// double-click press and its release.
+void doubleClickCell(QTableWidget *table, int row, int column)
+{
+    const QPoint at = cellCentre(table, row, column);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void clickButton(InstrumentSelectionDialog &dialog, const char *name)
+{
+    auto *button = dialog.findChild<QPushButton *>(name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+const QString noDeviceSelected =
+    "No device selected|No device was selected in table! The panel will be opened in DEMO mode. "
+    "Do you want to proceed?";
+
+} // namespace
+
+void TestInstrumentSelectionDialog::init()
+{
+    char error[256] = {};
+    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    // The built-in bench: modules at VXI0::3 positions 2 and 7, and on the
+    // network carrier at position 1.
+    dwavbench_load_default();
+}
+
+void TestInstrumentSelectionDialog::emptySearchSaysSo()
+{
+    char error[256] = {};
+    QVERIFY2(dwavbench_load_text("[bench]\n", error, sizeof error) == 0, error);
+    InstrumentSelectionDialog dialog;
+    ModalAnswerer answerer;
+    dialog.searchDevices();
+    QCOMPARE(answerer.messages(), QStringList{"Search connected devices|Connected devices not found."});
+    QCOMPARE(tableOf(dialog)->rowCount(), 0);
+    QVERIFY(dialog.deviceTypes().isEmpty());
+    QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::searchFillsTheTable()
+{
+    InstrumentSelectionDialog dialog;
+    ModalAnswerer answerer;
+    dialog.searchDevices();
+    QVERIFY(answerer.messages().isEmpty());
+
+    QTableWidget *table = tableOf(dialog);
+    QCOMPARE(table->rowCount(), 3);
+    const QStringList resources{"VXI0::3::INSTR", "VXI0::3::INSTR", "TCPIP0::192.168.1.40::inst0::INSTR"};
+    const QList<int> positions{2, 7, 1};
+    QCOMPARE(dialog.resourceNames(), resources);
+    QCOMPARE(dialog.positions(), positions);
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(table->item(row, 0)->text(), QString("Mezzanine DWAV"));
+        QCOMPARE(table->item(row, 1)->text(), resources.at(row));
+        QCOMPARE(table->item(row, 2)->text(), QString::number(positions.at(row)));
+        QCOMPARE(Qt::Alignment(table->item(row, 2)->textAlignment()), Qt::AlignCenter);
+    }
+    QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::doubleClickAcceptsThatRow()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    QStringList questions;
+    ModalAnswerer answerer(QMessageBox::No, [&](QWidget *modal) {
+        if (modal != &dialog)
+            return;
+        doubleClickCell(tableOf(dialog), 1, 1);
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedRow(), 1);
+    // No question for a double-clicked row.
+    QVERIFY(answerer.messages().isEmpty());
+}
+
+void TestInstrumentSelectionDialog::clickThenOkAcceptsTheClickedRow()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    clickCell(tableOf(dialog), 2, 0);
+    QCOMPARE(dialog.selectedRow(), 2);
+    // A later click changes the choice.
+    clickCell(tableOf(dialog), 0, 2);
+    QCOMPARE(dialog.selectedRow(), 0);
+    QCOMPARE(accepted.count(), 0);
+
+    ModalAnswerer answerer;
+    clickButton(dialog, "okPushButton");
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedRow(), 0);
+    QVERIFY(answerer.messages().isEmpty());
+}
+
+void TestInstrumentSelectionDialog::okWithoutRowAsksAndNoKeepsTheDialog()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QSignalSpy finished(&dialog, &QDialog::finished);
+
+    // The question offers Yes and No, with No as the default: pressing the
+    // default button must keep the dialog open.
+    bool defaultIsNo = false;
+    bool hasYes = false;
+    ModalAnswerer answerer(QMessageBox::NoButton);
+    QTimer look;
+    connect(&look, &QTimer::timeout, &dialog, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+            hasYes = box->button(QMessageBox::Yes) != nullptr;
+        }
+    });
+    look.start(1);
+    clickButton(dialog, "okPushButton");
+    look.stop();
+
+    QCOMPARE(answerer.messages(), QStringList{noDeviceSelected});
+    QVERIFY(defaultIsNo);
+    QVERIFY(hasYes);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.selectedRow(), -1);
+
+    // The user may still choose a row and go on.
+    clickCell(tableOf(dialog), 1, 0);
+    clickButton(dialog, "okPushButton");
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedRow(), 1);
+    QCOMPARE(answerer.messages().size(), 1);
+}
+
+void TestInstrumentSelectionDialog::okWithoutRowAndYesOpensDemoMode()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    ModalAnswerer answerer(QMessageBox::Yes, [&](QWidget *modal) {
+        if (modal == &dialog)
+            clickButton(dialog, "okPushButton");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(answerer.messages(), QStringList{noDeviceSelected});
+    QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::okOnEmptyTableOpensDemoMode()
+{
+    char error[256] = {};
+    QVERIFY2(dwavbench_load_text("[bench]\n", error, sizeof error) == 0, error);
+    InstrumentSelectionDialog dialog;
+    ModalAnswerer answerer(QMessageBox::Ok, [&](QWidget *modal) {
+        if (modal == &dialog)
+            clickButton(dialog, "okPushButton");
+    });
+    dialog.searchDevices();
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QCOMPARE(answerer.messages(),
+             (QStringList{"Search connected devices|Connected devices not found.",
+                          "No device found|No device was found. The panel will be opened in DEMO mode."}));
+    QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::cancelRejects()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    ModalAnswerer answerer(QMessageBox::NoButton, [&](QWidget *modal) {
+        if (modal != &dialog)
+            return;
+        clickCell(tableOf(dialog), 0, 0);
+        clickButton(dialog, "cancelPushButton");
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(answerer.messages().isEmpty());
+
+    // The window's close button is a Cancel too.
+    InstrumentSelectionDialog other;
+    other.searchDevices();
+    ModalAnswerer closer(QMessageBox::NoButton, [&](QWidget *modal) {
+        if (modal == &other)
+            other.close();
+    });
+    QCOMPARE(other.exec(), int(QDialog::Rejected));
+}
+
+void TestInstrumentSelectionDialog::keyboardDoesNotChooseARow()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget *table = tableOf(dialog);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Down);
+    QVERIFY(table->currentRow() >= 0);
+    QCOMPARE(dialog.selectedRow(), -1);
+
+    // Space and Enter on the keyboard cursor do not choose either.
+    QTest::keyClick(table, Qt::Key_Space);
+    QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::filledTableStillSharesTheHeader()
+{
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget *table = tableOf(dialog);
+    auto *header = qobject_cast<TableHeader *>(table->horizontalHeader());
+    QVERIFY(header);
+
+    // The columns were sized to their contents; the next resize of the
+    // dialog shares the width by weight again.
+    dialog.resize(dialog.width() + 100, dialog.height());
+    const int position = header->fontMetrics().horizontalAdvance("Position") + 4;
+    QTRY_COMPARE(header->sectionSize(0), (header->width() - position) / 4 * 2);
+    QCOMPARE(header->sectionSize(1), header->sectionSize(0));
+    QVERIFY(header->sectionSize(2) >= position);
+    QVERIFY(header->sectionSize(2) < position + 4);
 }
 
 DWAV_TEST_MAIN(TestInstrumentSelectionDialog)
