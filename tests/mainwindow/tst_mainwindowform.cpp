@@ -865,6 +865,8 @@ private slots:
         QVERIFY(!drawn.isNull());
         const double covered = coverage(drawn);
         QVERIFY2(covered > 0.05, qPrintable(QString("%1 covers %2").arg(path).arg(covered)));
+        // Forms load them as plain pixmaps and icons as well.
+        QVERIFY(!QPixmap(path).isNull());
         QVERIFY(!QIcon(path).pixmap(16, 16).isNull());
     }
 
