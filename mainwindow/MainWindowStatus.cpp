@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStatusBar>
@@ -130,7 +131,12 @@ void MainWindow::setStateIcon(unsigned code, const QString &text)
 
 void MainWindow::onTimeoutEvent()
 {
+    // The version warning runs its own event loop, in which the host may
+    // close and destroy this panel.
+    QPointer<MainWindow> alive(this);
     checkInstrumentVersion();
+    if (!alive)
+        return;
     updateTemperatureLabels();
     updateGenerationState();
     // The first poll comes soon after the window opens, the rest at a pace
@@ -146,10 +152,14 @@ void MainWindow::checkInstrumentVersion()
     // Set before the box opens: the timer keeps running while it is shown.
     versionChecked = true;
     const QString mismatch = module->compareVersions();
-    if (!mismatch.isEmpty()) {
-        QMessageBox::warning(this, tr("Instrument version check"), mismatch, QMessageBox::Ok,
-                             QMessageBox::NoButton);
-    }
+    if (mismatch.isEmpty())
+        return;
+    // On the heap rather than the stack: should the window be destroyed while
+    // the box waits, the box dies with it and must not be freed a second time.
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Warning, tr("Instrument version check"),
+                                                mismatch, QMessageBox::Ok, this);
+    box->exec();
+    delete box.data();
 }
 
 void MainWindow::updateTemperatureLabels()
