@@ -39,7 +39,6 @@ private slots:
     void queriesFillOutputsOnlyOnSuccess();
     void askADCRefusals();
     void revisionsAreDecoded();
-    void lastErrorIsReplacedEvenByEmptyText();
 };
 
 void TestDwavModuleFailure::init()
@@ -286,17 +285,6 @@ void TestDwavModuleFailure::revisionsAreDecoded()
     QCOMPARE(module->driverRevision(driver, instrument), 0);
     QVERIFY(driver.isEmpty());
     QVERIFY(instrument.isEmpty());
-}
-
-void TestDwavModuleFailure::lastErrorIsReplacedEvenByEmptyText()
-{
-    OpenedModule module(1);
-    module->setLastError(QStringLiteral("old"), -1);
-    QCOMPARE(module->lastErrorMessage(), QStringLiteral("old"));
-    Messages messages(1);
-    module->setLastError(QString(), -1);
-    QVERIFY(module->lastErrorMessage().isEmpty());
-    QCOMPARE(messages.count(), 0);
 }
 
 DWAV_TEST_CORE_MAIN(TestDwavModuleFailure)

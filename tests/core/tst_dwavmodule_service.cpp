@@ -51,7 +51,6 @@ private slots:
     void failingRecordReadIsLocatedTwice();
     void adcCalibration();
     void flashAndDate();
-    void selfTestAndMarkInitialized();
 };
 
 void TestDwavModuleService::init()
@@ -336,18 +335,6 @@ void TestDwavModuleService::flashAndDate()
     Messages messages(1);
     QCOMPARE(module->saveCalibrationData(), int(0xBFFF0015));
     QVERIFY(messages.of(LoggerCritical).first().endsWith(QStringLiteral(":saveCalibrationData)")));
-}
-
-void TestDwavModuleService::selfTestAndMarkInitialized()
-{
-    OpenedModule module(1);
-    module->setState(DWAVModule::DeviceClosed);
-    QCOMPARE(module->selfTestAndMarkInitialized(), 0);
-    QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
-    QVERIFY(setModuleOption(1, "self_test", "fail"));
-    module->setState(DWAVModule::DeviceClosed);
-    QVERIFY(module->selfTestAndMarkInitialized() != 0);
-    QCOMPARE(module->state(), DWAVModule::DeviceClosed);
 }
 
 DWAV_TEST_CORE_MAIN(TestDwavModuleService)
