@@ -5,641 +5,677 @@
     <name>DWAVModule</name>
     <message>
         <source>DWAV Module</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV Module</translation>
     </message>
     <message>
         <source>DWAV</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV</translation>
     </message>
     <message>
         <source>%1 already initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 already initialized</translation>
     </message>
     <message>
         <source>Module %1 not found at %2 slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Module %1 not found at %2 slot</translation>
     </message>
     <message>
-        <source>Module at %1 slot isn&apos;t %2, found module has module code %3</source>
-        <translation type="unfinished"></translation>
+        <source>Module at %1 slot isn't %2, found module has module code %3</source>
+        <translation>Module at %1 slot isn't %2, found module has module code %3</translation>
     </message>
     <message>
         <source>DWAV is initialized!</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV is initialized!</translation>
     </message>
     <message>
         <source>Returned status (%1) Message: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Returned status (%1) Message: %2</translation>
     </message>
     <message>
-        <source>DWAV is NOT configured! Press &quot;Configure&quot; button first.</source>
-        <translation type="unfinished"></translation>
+        <source>DWAV is NOT configured! Press "Configure" button first.</source>
+        <translation>DWAV is NOT configured! Press "Configure" button first.</translation>
     </message>
     <message>
         <source>Program start</source>
-        <translation type="unfinished"></translation>
+        <translation>Program start</translation>
     </message>
     <message>
         <source>Start by command</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by command</translation>
     </message>
     <message>
         <source>Channel index %1 is out of range (0 or 1 expected)</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel index %1 is out of range (0 or 1 expected)</translation>
     </message>
     <message>
         <source>Selftest error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selftest error:</translation>
     </message>
     <message>
         <source>Selftest passed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selftest passed without errors.</translation>
     </message>
     <message>
         <source>The RAM test needs %1 arguments (start address, size, mode, read only), got %2; the test was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>The RAM test needs %1 arguments (start address, size, mode, read only), got %2; the test was not run.</translation>
     </message>
     <message>
         <source>The RAM test arguments are not valid numbers; the test was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>The RAM test arguments are not valid numbers; the test was not run.</translation>
     </message>
     <message>
         <source>Unknown service test %1; nothing was run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown service test %1; nothing was run.</translation>
+    </message>
+    <message>
+        <source>Time unit multiplier %1 of %2 is not a known unit</source>
+        <translation>Time unit multiplier %1 of %2 is not a known unit</translation>
+    </message>
+    <message>
+        <source>Frequency unit multiplier %1 of %2 is not a known unit</source>
+        <translation>Frequency unit multiplier %1 of %2 is not a known unit</translation>
+    </message>
+    <message>
+        <source>Panel settings were not saved to %1: %2</source>
+        <translation>Panel settings were not saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>the settings could not be written</translation>
+    </message>
+    <message>
+        <source>Panel settings were not loaded from %1: %2</source>
+        <translation>Panel settings were not loaded from %1: %2</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>the file is not a readable settings file</source>
+        <translation>the file is not a readable settings file</translation>
     </message>
 </context>
 <context>
     <name>Dimensions</name>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>µs</source>
-        <translation type="unfinished"></translation>
+        <translation>µs</translation>
     </message>
     <message>
         <source>ns</source>
-        <translation type="unfinished"></translation>
+        <translation>ns</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>kHz</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
 </context>
 <context>
     <name>InstrumentConfigurationSearch</name>
     <message>
         <source>Searching devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching devices...</translation>
     </message>
     <message>
         <source>Please wait while searching connected devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Please wait while searching connected devices...</translation>
     </message>
     <message>
         <source>Search connected devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search connected devices...</translation>
     </message>
     <message>
         <source>Check device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Check device: %1</translation>
     </message>
     <message>
         <source>Check device: %1, position: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Check device: %1, position: %2</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSelectionDialog</name>
     <message>
         <source>Instrument selection dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument selection dialog</translation>
     </message>
     <message>
         <source>Please, select instrument to work with</source>
-        <translation type="unfinished"></translation>
+        <translation>Please, select instrument to work with</translation>
     </message>
     <message>
         <source>Device type</source>
-        <translation type="unfinished"></translation>
+        <translation>Device type</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Path</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Search connected devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Search connected devices</translation>
     </message>
     <message>
         <source>Connected devices not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected devices not found.</translation>
     </message>
     <message>
         <source>No device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No device found</translation>
     </message>
     <message>
         <source>No device was found. The panel will be opened in DEMO mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>No device was found. The panel will be opened in DEMO mode.</translation>
     </message>
     <message>
         <source>No device selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No device selected</translation>
     </message>
     <message>
         <source>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</translation>
     </message>
 </context>
 <context>
     <name>MainApp</name>
     <message>
-        <source>Not managed to load translation file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to load translation file "%1"</source>
+        <translation>Not managed to load translation file "%1"</translation>
     </message>
     <message>
-        <source>Not managed to load translation &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to load translation "%1"</source>
+        <translation>Not managed to load translation "%1"</translation>
     </message>
     <message>
         <source>An exception occured during application execution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>An exception occured during application execution: %1</translation>
     </message>
     <message>
         <source>An unknown exception occured during application execution</source>
-        <translation type="unfinished"></translation>
+        <translation>An unknown exception occured during application execution</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>MainWindow</translation>
     </message>
     <message>
         <source>Function generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Function generator</translation>
     </message>
     <message>
         <source>AWG</source>
-        <translation type="unfinished"></translation>
+        <translation>AWG</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel 1</translation>
     </message>
     <message>
         <source>Signal form</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal form</translation>
     </message>
     <message>
         <source>Amplitude, V</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude, V</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency</translation>
     </message>
     <message>
         <source>Phase, grad</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase, grad</translation>
     </message>
     <message>
         <source>Level limits, V</source>
-        <translation type="unfinished"></translation>
+        <translation>Level limits, V</translation>
     </message>
     <message>
         <source>Upper</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper</translation>
     </message>
     <message>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Index modulation, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Index modulation, %</translation>
     </message>
     <message>
         <source>Freq. deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. deviation</translation>
     </message>
     <message>
         <source>Phase deviation, °</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase deviation, °</translation>
     </message>
     <message>
         <source>Modulation frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation frequency</translation>
     </message>
     <message>
         <source>Upper bound, Uup</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper bound, Uup</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Rise time, Tup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rise time, Tup</translation>
     </message>
     <message>
         <source>Lower bound, Udn</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower bound, Udn</translation>
     </message>
     <message>
         <source>Fall time, Tdn</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall time, Tdn</translation>
     </message>
     <message>
         <source>Rise coefficient, Tup</source>
-        <translation type="unfinished"></translation>
+        <translation>Rise coefficient, Tup</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Fall coefficient, Tdn</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall coefficient, Tdn</translation>
     </message>
     <message>
         <source>Period, T</source>
-        <translation type="unfinished"></translation>
+        <translation>Period, T</translation>
     </message>
     <message>
         <source>Duty factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Duty factor</translation>
     </message>
     <message>
         <source>Level, Uup</source>
-        <translation type="unfinished"></translation>
+        <translation>Level, Uup</translation>
     </message>
     <message>
         <source>Load points</source>
-        <translation type="unfinished"></translation>
+        <translation>Load points</translation>
     </message>
     <message>
         <source>Save points</source>
-        <translation type="unfinished"></translation>
+        <translation>Save points</translation>
     </message>
     <message>
         <source>Points count (n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Points count (n)</translation>
     </message>
     <message>
         <source>Period T, ns</source>
-        <translation type="unfinished"></translation>
+        <translation>Period T, ns</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel 2</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Samples N</source>
-        <translation type="unfinished"></translation>
+        <translation>Samples N</translation>
     </message>
     <message>
         <source>Cycles C</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles C</translation>
     </message>
     <message>
         <source>Packets P</source>
-        <translation type="unfinished"></translation>
+        <translation>Packets P</translation>
     </message>
     <message>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Output mode</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Circular</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous</translation>
     </message>
     <message>
         <source>Start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Start mode</translation>
     </message>
     <message>
         <source>On whole sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>On whole sequence</translation>
     </message>
     <message>
         <source>On each packet</source>
-        <translation type="unfinished"></translation>
+        <translation>On each packet</translation>
     </message>
     <message>
         <source>Choose channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose channels</translation>
     </message>
     <message>
         <source>Both channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Both channels</translation>
     </message>
     <message>
         <source>Channel 1/I</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel 1/I</translation>
     </message>
     <message>
         <source>Channel 2/Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel 2/Q</translation>
     </message>
     <message>
         <source>Generate from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate from file</translation>
     </message>
     <message>
         <source>Choose AWG data file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose AWG data file to load</translation>
     </message>
     <message>
         <source>Switch paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch paths</translation>
     </message>
     <message>
         <source>Specify file to save AWG settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Specify file to save AWG settings</translation>
     </message>
     <message>
         <source>Load from file to AWG</source>
-        <translation type="unfinished"></translation>
+        <translation>Load from file to AWG</translation>
     </message>
     <message>
         <source>Compare files</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare files</translation>
     </message>
     <message>
         <source>Save from AWG to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Save from AWG to file</translation>
     </message>
     <message>
         <source>Data format</source>
-        <translation type="unfinished"></translation>
+        <translation>Data format</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>UInt16</source>
-        <translation type="unfinished"></translation>
+        <translation>UInt16</translation>
     </message>
     <message>
         <source>Channel settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel settings</translation>
     </message>
     <message>
         <source>Synchronization settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronization settings</translation>
     </message>
     <message>
         <source>Modulator settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulator settings</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Configure</translation>
     </message>
     <message>
         <source>Config options</source>
-        <translation type="unfinished"></translation>
+        <translation>Config options</translation>
     </message>
     <message>
         <source>Query config parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Query config parameters</translation>
     </message>
     <message>
         <source>Auto config</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto config</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as</translation>
     </message>
     <message>
         <source>DWAV Panel - %1 at position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV Panel - %1 at position %2</translation>
     </message>
     <message>
         <source>DWAV Panel - DEMO mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV Panel - DEMO mode</translation>
     </message>
     <message>
         <source>DWAV is initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV is initialized.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
-        <source>Not managed to initialize DWAV, error: &apos;%1&apos;. The panel is in DEMO mode.</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</source>
+        <translation>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Configured</translation>
     </message>
     <message>
         <source>DWAV has been configured</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV has been configured</translation>
     </message>
     <message>
         <source>DWAV has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV has been reset</translation>
     </message>
     <message>
         <source>Push Configure button before start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Push Configure button before start!</translation>
     </message>
     <message>
         <source>Not configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Not configured</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped</translation>
     </message>
     <message>
         <source>DWAV is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV is stopped.</translation>
     </message>
     <message>
         <source>DWAV started by command.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV started by command.</translation>
     </message>
     <message>
         <source>DWAV Program start</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV Program start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Awaits command</source>
-        <translation type="unfinished"></translation>
+        <translation>Awaits command</translation>
     </message>
     <message>
         <source>Delay countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay countdown</translation>
     </message>
     <message>
         <source>This is an informational string!</source>
-        <translation type="unfinished"></translation>
+        <translation>This is an informational string!</translation>
     </message>
     <message>
         <source>Tcont</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcont</translation>
     </message>
     <message>
         <source>Tcard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcard</translation>
     </message>
     <message>
-        <source>Instrument error: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <source>Instrument error: '%1'</source>
+        <translation>Instrument error: '%1'</translation>
     </message>
     <message>
         <source>Instrument version check</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrument version check</translation>
     </message>
     <message>
         <source>No generation</source>
-        <translation type="unfinished"></translation>
+        <translation>No generation</translation>
     </message>
     <message>
         <source>Awaits event</source>
-        <translation type="unfinished"></translation>
+        <translation>Awaits event</translation>
     </message>
     <message>
-        <source>DWAV was configured to start by Command. Push &quot;Program start&quot; button at Synchronization settings panel to start generation.</source>
-        <translation type="unfinished"></translation>
+        <source>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</source>
+        <translation>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</translation>
     </message>
     <message>
         <source>DWAV will be started after setted delay.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV will be started after setted delay.</translation>
     </message>
     <message>
         <source>Generating</source>
-        <translation type="unfinished"></translation>
+        <translation>Generating</translation>
     </message>
     <message>
         <source>Signal is being generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal is being generated.</translation>
     </message>
 </context>
 <context>
     <name>PointTables</name>
     <message>
         <source>Signal period %1 s is not a positive time</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal period %1 s is not a positive time</translation>
     </message>
     <message>
         <source>Sample rate %1 samples/s is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Sample rate %1 samples/s is not positive</translation>
     </message>
     <message>
         <source>Signal period %1 s is too long for the point table at %2 samples/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal period %1 s is too long for the point table at %2 samples/s</translation>
     </message>
     <message>
         <source>Triangle rise time %1 s is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle rise time %1 s is negative</translation>
     </message>
     <message>
         <source>Triangle fall time %1 s is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle fall time %1 s is negative</translation>
     </message>
     <message>
         <source>Triangle fall time %1 s is too short: the table of %2 points has no point left for the fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle fall time %1 s is too short: the table of %2 points has no point left for the fall</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 % is outside 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse duty factor %1 % is outside 0 to 100 %</translation>
     </message>
     <message>
         <source>Impulse rise %1 % is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse rise %1 % is negative</translation>
     </message>
     <message>
         <source>Impulse fall %1 % is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse fall %1 % is negative</translation>
     </message>
     <message>
         <source>Impulse rise %1 % and fall %2 % add up to more than 100 % of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse rise %1 % and fall %2 % add up to more than 100 % of the period</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 % with rise %2 % leaves no point for the fall to start from</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse duty factor %1 % with rise %2 % leaves no point for the fall to start from</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</translation>
     </message>
 </context>
 </TS>

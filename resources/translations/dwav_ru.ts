@@ -5,641 +5,677 @@
     <name>DWAVModule</name>
     <message>
         <source>DWAV Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль DWAV</translation>
     </message>
     <message>
         <source>DWAV</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV</translation>
     </message>
     <message>
         <source>%1 already initialized</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже инициализирован</translation>
     </message>
     <message>
         <source>Module %1 not found at %2 slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль %1 не найден в позиции %2</translation>
     </message>
     <message>
-        <source>Module at %1 slot isn&apos;t %2, found module has module code %3</source>
-        <translation type="unfinished"></translation>
+        <source>Module at %1 slot isn't %2, found module has module code %3</source>
+        <translation>Модуль в позиции %1 не является модулем %2, код найденного модуля %3</translation>
     </message>
     <message>
         <source>DWAV is initialized!</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV инициализирован!</translation>
     </message>
     <message>
         <source>Returned status (%1) Message: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращённый статус (%1) Сообщение: %2</translation>
     </message>
     <message>
-        <source>DWAV is NOT configured! Press &quot;Configure&quot; button first.</source>
-        <translation type="unfinished"></translation>
+        <source>DWAV is NOT configured! Press "Configure" button first.</source>
+        <translation>DWAV НЕ сконфигурирован! Сначала нажмите кнопку «Конфигурировать».</translation>
     </message>
     <message>
         <source>Program start</source>
-        <translation type="unfinished"></translation>
+        <translation>Программный запуск</translation>
     </message>
     <message>
         <source>Start by command</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск по команде</translation>
     </message>
     <message>
         <source>Channel index %1 is out of range (0 or 1 expected)</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс канала %1 вне диапазона (ожидается 0 или 1)</translation>
     </message>
     <message>
         <source>Selftest error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка самотестирования:</translation>
     </message>
     <message>
         <source>Selftest passed without errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Самотестирование прошло без ошибок.</translation>
     </message>
     <message>
         <source>The RAM test needs %1 arguments (start address, size, mode, read only), got %2; the test was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тесту ОЗУ нужно %1 аргумента (начальный адрес, размер, режим, только чтение), получено %2; тест не выполнялся.</translation>
     </message>
     <message>
         <source>The RAM test arguments are not valid numbers; the test was not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аргументы теста ОЗУ не являются числами; тест не выполнялся.</translation>
     </message>
     <message>
         <source>Unknown service test %1; nothing was run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный сервисный тест %1; ничего не выполнялось.</translation>
+    </message>
+    <message>
+        <source>Time unit multiplier %1 of %2 is not a known unit</source>
+        <translation>Множитель единицы времени %1 для %2 не является известной единицей</translation>
+    </message>
+    <message>
+        <source>Frequency unit multiplier %1 of %2 is not a known unit</source>
+        <translation>Множитель единицы частоты %1 для %2 не является известной единицей</translation>
+    </message>
+    <message>
+        <source>Panel settings were not saved to %1: %2</source>
+        <translation>Настройки панели не сохранены в %1: %2</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>не задано имя файла</translation>
+    </message>
+    <message>
+        <source>the settings could not be written</source>
+        <translation>настройки не удалось записать</translation>
+    </message>
+    <message>
+        <source>Panel settings were not loaded from %1: %2</source>
+        <translation>Настройки панели не загружены из %1: %2</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>это не файл</translation>
+    </message>
+    <message>
+        <source>the file is not a readable settings file</source>
+        <translation>файл не является читаемым файлом настроек</translation>
     </message>
 </context>
 <context>
     <name>Dimensions</name>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>мс</translation>
     </message>
     <message>
         <source>µs</source>
-        <translation type="unfinished"></translation>
+        <translation>мкс</translation>
     </message>
     <message>
         <source>ns</source>
-        <translation type="unfinished"></translation>
+        <translation>нс</translation>
     </message>
     <message>
         <source>Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Гц</translation>
     </message>
     <message>
         <source>kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>кГц</translation>
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>МГц</translation>
     </message>
 </context>
 <context>
     <name>InstrumentConfigurationSearch</name>
     <message>
         <source>Searching devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск устройств...</translation>
     </message>
     <message>
         <source>Please wait while searching connected devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подождите, идёт поиск подключённых устройств...</translation>
     </message>
     <message>
         <source>Search connected devices...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск подключённых устройств...</translation>
     </message>
     <message>
         <source>Check device: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка устройства: %1</translation>
     </message>
     <message>
         <source>Check device: %1, position: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка устройства: %1, позиция: %2</translation>
     </message>
 </context>
 <context>
     <name>InstrumentSelectionDialog</name>
     <message>
         <source>Instrument selection dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор прибора</translation>
     </message>
     <message>
         <source>Please, select instrument to work with</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите прибор для работы</translation>
     </message>
     <message>
         <source>Device type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип устройства</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Search connected devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск подключённых устройств</translation>
     </message>
     <message>
         <source>Connected devices not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключённые устройства не найдены.</translation>
     </message>
     <message>
         <source>No device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства не найдены</translation>
     </message>
     <message>
         <source>No device was found. The panel will be opened in DEMO mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства не найдены. Панель будет открыта в демонстрационном режиме.</translation>
     </message>
     <message>
         <source>No device selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство не выбрано</translation>
     </message>
     <message>
         <source>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>В таблице не выбрано устройство! Панель будет открыта в демонстрационном режиме. Продолжить?</translation>
     </message>
 </context>
 <context>
     <name>MainApp</name>
     <message>
-        <source>Not managed to load translation file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to load translation file "%1"</source>
+        <translation>Не удалось загрузить файл перевода "%1"</translation>
     </message>
     <message>
-        <source>Not managed to load translation &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to load translation "%1"</source>
+        <translation>Не удалось загрузить перевод "%1"</translation>
     </message>
     <message>
         <source>An exception occured during application execution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Во время работы приложения произошло исключение: %1</translation>
     </message>
     <message>
         <source>An unknown exception occured during application execution</source>
-        <translation type="unfinished"></translation>
+        <translation>Во время работы приложения произошло неизвестное исключение</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель DWAV</translation>
     </message>
     <message>
         <source>Function generator</source>
-        <translation type="unfinished"></translation>
+        <translation>Функциональный генератор</translation>
     </message>
     <message>
         <source>AWG</source>
-        <translation type="unfinished"></translation>
+        <translation>AWG</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал 1</translation>
     </message>
     <message>
         <source>Signal form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма сигнала</translation>
     </message>
     <message>
         <source>Amplitude, V</source>
-        <translation type="unfinished"></translation>
+        <translation>Амплитуда, В</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота</translation>
     </message>
     <message>
         <source>Phase, grad</source>
-        <translation type="unfinished"></translation>
+        <translation>Фаза, град</translation>
     </message>
     <message>
         <source>Level limits, V</source>
-        <translation type="unfinished"></translation>
+        <translation>Границы уровня, В</translation>
     </message>
     <message>
         <source>Upper</source>
-        <translation type="unfinished"></translation>
+        <translation>Верхняя</translation>
     </message>
     <message>
         <source>Lower</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижняя</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуляция</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Index modulation, %</source>
-        <translation type="unfinished"></translation>
+        <translation>Индекс модуляции, %</translation>
     </message>
     <message>
         <source>Freq. deviation</source>
-        <translation type="unfinished"></translation>
+        <translation>Девиация частоты</translation>
     </message>
     <message>
         <source>Phase deviation, °</source>
-        <translation type="unfinished"></translation>
+        <translation>Девиация фазы, °</translation>
     </message>
     <message>
         <source>Modulation frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота модуляции</translation>
     </message>
     <message>
         <source>Upper bound, Uup</source>
-        <translation type="unfinished"></translation>
+        <translation>Верхний уровень, Uup</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>В</translation>
     </message>
     <message>
         <source>Rise time, Tup</source>
-        <translation type="unfinished"></translation>
+        <translation>Время нарастания, Tup</translation>
     </message>
     <message>
         <source>Lower bound, Udn</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижний уровень, Udn</translation>
     </message>
     <message>
         <source>Fall time, Tdn</source>
-        <translation type="unfinished"></translation>
+        <translation>Время спада, Tdn</translation>
     </message>
     <message>
         <source>Rise coefficient, Tup</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент нарастания, Tup</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Fall coefficient, Tdn</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент спада, Tdn</translation>
     </message>
     <message>
         <source>Period, T</source>
-        <translation type="unfinished"></translation>
+        <translation>Период, T</translation>
     </message>
     <message>
         <source>Duty factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент заполнения</translation>
     </message>
     <message>
         <source>Level, Uup</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень, Uup</translation>
     </message>
     <message>
         <source>Load points</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить точки</translation>
     </message>
     <message>
         <source>Save points</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить точки</translation>
     </message>
     <message>
         <source>Points count (n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Число точек (n)</translation>
     </message>
     <message>
         <source>Period T, ns</source>
-        <translation type="unfinished"></translation>
+        <translation>Период T, нс</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал 2</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество</translation>
     </message>
     <message>
         <source>Samples N</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсчёты N</translation>
     </message>
     <message>
         <source>Cycles C</source>
-        <translation type="unfinished"></translation>
+        <translation>Циклы C</translation>
     </message>
     <message>
         <source>Packets P</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакеты P</translation>
     </message>
     <message>
         <source>Output mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим вывода</translation>
     </message>
     <message>
         <source>Circular</source>
-        <translation type="unfinished"></translation>
+        <translation>Циклический</translation>
     </message>
     <message>
         <source>Continuous</source>
-        <translation type="unfinished"></translation>
+        <translation>Непрерывный</translation>
     </message>
     <message>
         <source>Start mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим запуска</translation>
     </message>
     <message>
         <source>On whole sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>На всю последовательность</translation>
     </message>
     <message>
         <source>On each packet</source>
-        <translation type="unfinished"></translation>
+        <translation>На каждый пакет</translation>
     </message>
     <message>
         <source>Choose channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор каналов</translation>
     </message>
     <message>
         <source>Both channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Оба канала</translation>
     </message>
     <message>
         <source>Channel 1/I</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал 1/I</translation>
     </message>
     <message>
         <source>Channel 2/Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал 2/Q</translation>
     </message>
     <message>
         <source>Generate from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Генерировать из файла</translation>
     </message>
     <message>
         <source>Choose AWG data file to load</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл данных для загрузки в генератор</translation>
     </message>
     <message>
         <source>Switch paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Поменять пути</translation>
     </message>
     <message>
         <source>Specify file to save AWG settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите файл для сохранения данных генератора</translation>
     </message>
     <message>
         <source>Load from file to AWG</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить из файла в генератор</translation>
     </message>
     <message>
         <source>Compare files</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить файлы</translation>
     </message>
     <message>
         <source>Save from AWG to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить из генератора в файл</translation>
     </message>
     <message>
         <source>Data format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат данных</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>UInt16</source>
-        <translation type="unfinished"></translation>
+        <translation>UInt16</translation>
     </message>
     <message>
         <source>Channel settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки каналов</translation>
     </message>
     <message>
         <source>Synchronization settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки синхронизации</translation>
     </message>
     <message>
         <source>Modulator settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки модулятора</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурировать</translation>
     </message>
     <message>
         <source>Config options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры конфигурирования</translation>
     </message>
     <message>
         <source>Query config parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрашивать параметры конфигурации</translation>
     </message>
     <message>
         <source>Auto config</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоконфигурирование</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>DWAV Panel - %1 at position %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель DWAV - %1, позиция %2</translation>
     </message>
     <message>
         <source>DWAV Panel - DEMO mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель DWAV - демонстрационный режим</translation>
     </message>
     <message>
         <source>DWAV is initialized.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV инициализирован.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Not managed to initialize DWAV, error: &apos;%1&apos;. The panel is in DEMO mode.</source>
-        <translation type="unfinished"></translation>
+        <source>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</source>
+        <translation>Не удалось инициализировать DWAV, ошибка: '%1'. Панель в демонстрационном режиме.</translation>
     </message>
     <message>
         <source>Configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Сконфигурирован</translation>
     </message>
     <message>
         <source>DWAV has been configured</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV сконфигурирован</translation>
     </message>
     <message>
         <source>DWAV has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV сброшен</translation>
     </message>
     <message>
         <source>Push Configure button before start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед запуском нажмите кнопку «Конфигурировать»!</translation>
     </message>
     <message>
         <source>Not configured</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сконфигурирован</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлен</translation>
     </message>
     <message>
         <source>DWAV is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV остановлен.</translation>
     </message>
     <message>
         <source>DWAV started by command.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV запущен по команде.</translation>
     </message>
     <message>
         <source>DWAV Program start</source>
-        <translation type="unfinished"></translation>
+        <translation>Программный запуск DWAV</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Awaits command</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание команды</translation>
     </message>
     <message>
         <source>Delay countdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсчёт задержки</translation>
     </message>
     <message>
         <source>This is an informational string!</source>
-        <translation type="unfinished"></translation>
+        <translation>Это информационная строка!</translation>
     </message>
     <message>
         <source>Tcont</source>
-        <translation type="unfinished"></translation>
+        <translation>Tконт</translation>
     </message>
     <message>
         <source>Tcard</source>
-        <translation type="unfinished"></translation>
+        <translation>Tплаты</translation>
     </message>
     <message>
-        <source>Instrument error: &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <source>Instrument error: '%1'</source>
+        <translation>Ошибка прибора: '%1'</translation>
     </message>
     <message>
         <source>Instrument version check</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка версии прибора</translation>
     </message>
     <message>
         <source>No generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет генерации</translation>
     </message>
     <message>
         <source>Awaits event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание события</translation>
     </message>
     <message>
-        <source>DWAV was configured to start by Command. Push &quot;Program start&quot; button at Synchronization settings panel to start generation.</source>
-        <translation type="unfinished"></translation>
+        <source>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</source>
+        <translation>DWAV сконфигурирован на запуск по команде. Для запуска генерации нажмите кнопку «Программный запуск» на панели настроек синхронизации.</translation>
     </message>
     <message>
         <source>DWAV will be started after setted delay.</source>
-        <translation type="unfinished"></translation>
+        <translation>DWAV будет запущен после заданной задержки.</translation>
     </message>
     <message>
         <source>Generating</source>
-        <translation type="unfinished"></translation>
+        <translation>Генерация</translation>
     </message>
     <message>
         <source>Signal is being generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт генерация сигнала.</translation>
     </message>
 </context>
 <context>
     <name>PointTables</name>
     <message>
         <source>Signal period %1 s is not a positive time</source>
-        <translation type="unfinished"></translation>
+        <translation>Период сигнала %1 с не является положительным временем</translation>
     </message>
     <message>
         <source>Sample rate %1 samples/s is not positive</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота дискретизации %1 отсч./с не положительна</translation>
     </message>
     <message>
         <source>Signal period %1 s is too long for the point table at %2 samples/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Период сигнала %1 с слишком велик для таблицы точек при %2 отсч./с</translation>
     </message>
     <message>
         <source>Triangle rise time %1 s is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Время нарастания треугольного сигнала %1 с отрицательно</translation>
     </message>
     <message>
         <source>Triangle fall time %1 s is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Время спада треугольного сигнала %1 с отрицательно</translation>
     </message>
     <message>
         <source>Triangle fall time %1 s is too short: the table of %2 points has no point left for the fall</source>
-        <translation type="unfinished"></translation>
+        <translation>Время спада треугольного сигнала %1 с слишком мало: в таблице из %2 точек не остаётся точек для спада</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 % is outside 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент заполнения импульса %1 % вне диапазона от 0 до 100 %</translation>
     </message>
     <message>
         <source>Impulse rise %1 % is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарастание импульса %1 % отрицательно</translation>
     </message>
     <message>
         <source>Impulse fall %1 % is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Спад импульса %1 % отрицателен</translation>
     </message>
     <message>
         <source>Impulse rise %1 % and fall %2 % add up to more than 100 % of the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарастание импульса %1 % и спад %2 % в сумме больше 100 % периода</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 % with rise %2 % leaves no point for the fall to start from</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент заполнения импульса %1 % при нарастании %2 % не оставляет точки для начала спада</translation>
     </message>
     <message>
         <source>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент заполнения импульса %1 %, нарастание %2 % и спад %3 % не помещаются в таблицу</translation>
     </message>
 </context>
 </TS>

@@ -147,6 +147,20 @@ private slots:
         QCOMPARE(again, first);
     }
 
+    // A file that loads but holds no translation cannot be installed.
+    void emptyTranslationIsNotInstalled()
+    {
+        static const char qmMagicOnly[] = {'\x3c', '\xb8', '\x64', '\x18', '\xca', '\xef',
+                                           '\x9c', '\x95', '\xcd', '\x21', '\x1c', '\xbf',
+                                           '\x60', '\xa1', '\xbd', '\xdd'};
+        QFile file(QStringLiteral("dwav_ru.qm"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(qmMagicOnly, sizeof qmMagicOnly);
+        file.close();
+        const QStringList warnings = warningsWhile([&] { openPanel(emptyPosition, nullptr); });
+        QCOMPARE(warnings, QStringList{QStringLiteral("Not managed to load translation \"dwav_ru.qm\"")});
+    }
+
     void qtTranslationMissing()
     {
         QVERIFY(QFile::copy(m_qmDir + QStringLiteral("/dwav_ru.qm"), QStringLiteral("dwav_ru.qm")));
