@@ -39,8 +39,6 @@ class TestPointTables : public QObject
     Q_OBJECT
 
 private slots:
-    void sampleRateFromCode_data();
-    void sampleRateFromCode();
     void gridForPeriod_data();
     void gridForPeriod();
     void gridRefusesBadPeriods_data();
@@ -49,7 +47,6 @@ private slots:
     void defaultTriangle();
     void asymmetricTriangle();
     void triangleWithoutRiseFallsFromThePeak();
-    void triangleOnTheShortestGrid();
     void triangleRefusals_data();
     void triangleRefusals();
 
@@ -59,28 +56,7 @@ private slots:
     void impulseWithoutHighPart();
     void impulseRefusals_data();
     void impulseRefusals();
-
-    void nullTableGivesGridOnly();
 };
-
-void TestPointTables::sampleRateFromCode_data()
-{
-    QTest::addColumn<uint>("code");
-    QTest::addColumn<double>("rate");
-    QTest::newRow("0") << 0u << 75e6;
-    QTest::newRow("1") << 1u << 150e6;
-    QTest::newRow("2") << 2u << 300e6;
-    QTest::newRow("3") << 3u << 600e6;
-    QTest::newRow("unknown 7") << 7u << 75e6;
-    QTest::newRow("huge") << 0xffffffffu << 75e6;
-}
-
-void TestPointTables::sampleRateFromCode()
-{
-    QFETCH(uint, code);
-    QFETCH(double, rate);
-    QCOMPARE(double(PointTables::sampleRate(code)), rate);
-}
 
 void TestPointTables::gridForPeriod_data()
 {
@@ -191,21 +167,6 @@ void TestPointTables::triangleWithoutRiseFallsFromThePeak()
     QCOMPARE(buf[0], 1.0);
     QVERIFY(near(buf[1], 1.0 - 2.0 / 1024));
     QVERIFY(near(buf[1023], -1.0 + 2.0 / 1024));
-}
-
-void TestPointTables::triangleOnTheShortestGrid()
-{
-    auto buf = freshBuffer();
-    Grid g;
-    // 3 sample clocks for the whole period: 10 points at full rate.
-    QCOMPARE(PointTables::triangle(300e6, 1.0, 0.5e-8, 0.0, 0.5e-8, buf.data(), &g), QString());
-    QCOMPARE(g.count, 10u);
-    QCOMPARE(g.decimation, 1u);
-    QCOMPARE(buf[0], 0.0);
-    QCOMPARE(buf[5], 1.0);
-    QVERIFY(near(buf[9], 0.2));
-    for (quint32 i = 10; i < PointTables::MaxPoints; ++i)
-        QCOMPARE(buf[i], Sentinel);
 }
 
 void TestPointTables::triangleRefusals_data()
@@ -338,24 +299,6 @@ void TestPointTables::impulseRefusals()
     QVERIFY2(reason.contains(named), qPrintable(reason));
     QVERIFY(untouched(buf));
     QCOMPARE(g.count, 0u);
-}
-
-void TestPointTables::nullTableGivesGridOnly()
-{
-    Grid g;
-    QCOMPARE(PointTables::triangle(300e6, 0.1, 0.001, -0.1, 0.001, nullptr, &g), QString());
-    QCOMPARE(g.count, 1024u);
-    QCOMPARE(g.decimation, 586u);
-
-    Grid h;
-    QCOMPARE(PointTables::impulse(300e6, 0.1, 0.001, -0.1, 0.001, 50.0, 0.001, nullptr, &h),
-             QString());
-    QCOMPARE(h.count, 1024u);
-    QCOMPARE(h.decimation, 293u);
-
-    // A refused shape is refused also when only the grid is asked for.
-    Grid r;
-    QVERIFY(!PointTables::triangle(300e6, 0.1, 0.001, -0.1, 0.0, nullptr, &r).isEmpty());
 }
 
 DWAV_TEST_CORE_MAIN(TestPointTables)

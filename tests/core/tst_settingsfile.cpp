@@ -193,7 +193,6 @@ private slots:
     void missingKeysReadAsEmpty();
     void levelFormRestored();
     void pointsNeitherSavedNorLost();
-    void unknownKeysIgnored();
     void latestSaveIsRead();
     void saveReplacesOlderFileWhole();
 
@@ -352,17 +351,6 @@ void TestSettingsFile::pointsNeitherSavedNorLost()
         loaded.parameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
                               QStringLiteral("points"), 0));
     QCOMPARE(points, PointsVector({-4.0, 5.0}));
-}
-
-void TestSettingsFile::unknownKeysIgnored()
-{
-    DWAVModule m;
-    const auto keysBefore = m.commonParameters()->parameters().keys();
-    QVERIFY(writeFile(path("extra.ini"),
-                      "[DWAV_CommonParameters]\nnoSuchKey=5\ndataSpeed=3\n[Other]\nx=1\n"));
-    QCOMPARE(m.loadSettings(path("extra.ini")), 0);
-    QCOMPARE(m.commonParameters()->parameters().keys(), keysBefore);
-    QCOMPARE(m.commonParameter(QStringLiteral("dataSpeed")).toUInt(), 3u);
 }
 
 void TestSettingsFile::latestSaveIsRead()
