@@ -7,9 +7,19 @@
 
 #include <QRegularExpression>
 
+#include <cstring>
+#include <memory>
+
 using namespace ModuleBench;
 
 namespace {
+
+// Reaches the decoder every driver text of the tests and revisions goes
+// through.
+struct TextProbe : DWAVModule
+{
+    using DWAVModule::fromCp1251;
+};
 
 QString textFor(int status)
 {
@@ -39,6 +49,7 @@ private slots:
     void queriesFillOutputsOnlyOnSuccess();
     void askADCRefusals();
     void revisionsAreDecoded();
+    void textsStopAtTheirBuffer();
 };
 
 void TestDwavModuleFailure::init()
@@ -285,6 +296,23 @@ void TestDwavModuleFailure::revisionsAreDecoded()
     QCOMPARE(module->driverRevision(driver, instrument), 0);
     QVERIFY(driver.isEmpty());
     QVERIFY(instrument.isEmpty());
+}
+
+// A driver that fills its whole buffer leaves no terminating zero; the text
+// must end at the buffer (the sanitizer build catches a read past it).
+void TestDwavModuleFailure::textsStopAtTheirBuffer()
+{
+    const int size = 10;
+    std::unique_ptr<char[]> full(new char[size]);
+    const char cp1251[] = "\xCF\xF0\xE8\xE2\xE5\xF2 test";  // "Привет test"
+    std::memcpy(full.get(), cp1251, size);
+    QCOMPARE(TextProbe::fromCp1251(full.get(), size),
+             QString::fromUtf8("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 tes"));
+
+    char shorter[size] = "ok";
+    QCOMPARE(TextProbe::fromCp1251(shorter, size), QStringLiteral("ok"));
+    QVERIFY(TextProbe::fromCp1251(nullptr, size).isEmpty());
+    QVERIFY(TextProbe::fromCp1251(shorter, 0).isEmpty());
 }
 
 DWAV_TEST_CORE_MAIN(TestDwavModuleFailure)
