@@ -313,9 +313,19 @@ void TestConfigure::failingCallStopsEverythingAfterIt()
 {
     QVERIFY(ConfigureBench::addFault("tvkdwav_config_chan", 2, VI_ERROR_IO));
     module().setQuerySettingsParameters(true);
+    module().setChanParameter(0, QStringLiteral("range"), 1u);
+    module().setChanParameter(1, QStringLiteral("range"), 1u);
 
     QCOMPARE(module().configure(), int(VI_ERROR_IO));
-    QCOMPARE(ConfigureBench::calls(), channelCalls(true).mid(0, 3));
+    QStringList expected = channelCalls(true).mid(0, 3);
+    expected.replaceInStrings(QStringLiteral("range=0"), QStringLiteral("range=1"));
+    QCOMPARE(ConfigureBench::calls(), expected);
+    // Channel 1 stays configured in the module; channel 2 was never set.
+    double range0 = -1.0, range1 = -1.0;
+    QCOMPARE(dwavbench_module_value(ConfigureBench::carrier(), ConfigureBench::position, "chan0.range", &range0), 0);
+    QCOMPARE(dwavbench_module_value(ConfigureBench::carrier(), ConfigureBench::position, "chan1.range", &range1), 0);
+    QCOMPARE(range0, 1.0);
+    QCOMPARE(range1, 0.0);
     QCOMPARE(ConfigureBench::lastStatus("tvkdwav_config_chan"), qint32(VI_ERROR_IO));
     QCOMPARE(module().lastStatus(), int(VI_ERROR_IO));
     QVERIFY(!module().isConfigured());
