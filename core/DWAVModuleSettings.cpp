@@ -34,6 +34,8 @@ const QString qmGroup = QStringLiteral("DWAV_QMParameters");
 const QString afgGroup = QStringLiteral("DWAV_AFGParameters");
 const QString awgGroup = QStringLiteral("DWAV_AWGParameters");
 
+constexpr qint64 maxSettingsFileSize = 16 * 1024 * 1024;
+
 QString chanSubGroup(int chan)
 {
     return QStringLiteral("Chan_%1").arg(chan + 1);
@@ -251,6 +253,10 @@ int DWAVModule::loadSettings(const QString &filePath)
         return fail(VI_ERROR_FILE_ACCESS, tr("the file does not exist"));
     if (!source.isFile())
         return fail(VI_ERROR_FILE_ACCESS, tr("not a file"));
+    // A panel's settings take a few kilobytes; an AWG data file picked by
+    // mistake can take hundreds of megabytes and is not read at all.
+    if (source.size() > maxSettingsFileSize)
+        return fail(VI_ERROR_FILE_IO, tr("the file is too large to be a settings file"));
 
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))

@@ -391,6 +391,7 @@ void TestSettingsFile::unusableFileChangesNothing_data()
     QTest::newRow("a folder") << "folder.ini" << QByteArray();
     // A multilevel points file chosen in place of the settings.
     QTest::newRow("not an INI file") << "levels.txt" << QByteArray("0.5\n-0.25\n1");
+    QTest::newRow("far too large") << "huge.vwf" << QByteArray();
 }
 
 void TestSettingsFile::unusableFileChangesNothing()
@@ -400,6 +401,12 @@ void TestSettingsFile::unusableFileChangesNothing()
 
     if (name == QLatin1String("folder.ini"))
         QVERIFY(QDir(m_dir->path()).mkdir(name));
+    if (name == QLatin1String("huge.vwf")) {
+        QFile huge(path(name));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.write("[DWAV_CommonParameters]\ndataSpeed=1\n") > 0);
+        QVERIFY(huge.resize(qint64(64) * 1024 * 1024));
+    }
     if (!content.isNull())
         QVERIFY(writeFile(path(name), content));
 
