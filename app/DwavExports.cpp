@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <new>
 
+static_assert(sizeof(ViSession) == sizeof(uint32_t), "sessions cross the interface as 32 bits");
+
 // A C++ exception must never unwind into the host's C frames: each export
 // turns one into a failing result.
 

@@ -130,6 +130,8 @@ private slots:
     {
         // Every test leaves the table empty, and so the bench's sessions.
         MainApp *app = MainApp::instance();
+        if (!app)
+            return; // torn down by the last test
         for (ushort position : app->panelPositions())
             app->closePanel(position);
         QVERIFY(app->panelPositions().isEmpty());
@@ -381,6 +383,42 @@ private slots:
         delete thread;
         QCOMPARE(flag, 1);
         QTRY_VERIFY(window->isVisible());
+    }
+
+    // What the library's unload does; it must stay the last test, since the
+    // application object is gone afterwards.
+    void teardownClosesEveryPanel()
+    {
+        MainApp *app = MainApp::instance();
+        QCOMPARE(openPanel(dwavPosition, &flagA), 0);
+        QCOMPARE(openPanel(otherDwavPosition, &flagB), 0);
+        QCOMPARE(openPanel(foreignPosition, &flag), -1);
+        app->displayPanel(dwavPosition);
+        app->displayPanel(foreignPosition);
+        QPointer<MainWindow> windowA = app->panel(dwavPosition)->window();
+        QPointer<MainWindow> windowB = app->panel(otherDwavPosition)->window();
+        QPointer<DWAVModule> moduleA = app->panel(dwavPosition)->module();
+        const ViSession sessionA = moduleA->moduleSession();
+        const ViSession sessionB = app->panel(otherDwavPosition)->module()->moduleSession();
+        QPointer<MainApp> guard(app);
+        dwavbench_journal_clear();
+
+        MainApp::destroyInstance();
+        QVERIFY(guard.isNull());
+        QVERIFY(!MainApp::instance());
+        QVERIFY(windowA.isNull());
+        QVERIFY(windowB.isNull());
+        QVERIFY(moduleA.isNull());
+        // Closed first, so the host sees every panel gone.
+        QCOMPARE(flagA, 0);
+        QCOMPARE(flagB, 0);
+        QCOMPARE(flag, 0);
+        const QStringList shutDown{"tvkdwav_reset", "tvkdwav_stop", "tvkdwav_close"};
+        QCOMPARE(callsOnSession(sessionA), shutDown);
+        QCOMPARE(callsOnSession(sessionB), shutDown);
+        // Nothing is left for the event loop to delete later.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        MainApp::destroyInstance();
     }
 };
 
