@@ -151,6 +151,25 @@ private slots:
         QCOMPARE(tvkdwav_get_temperature(m.module, &t1, nullptr), ViStatus(VI_ERROR_PARAMETER3));
     }
 
+    void temperaturesRiseWhileGenerating()
+    {
+        // However little time passes between two readings, a generating
+        // module has warmed up in between; the latency makes sure some does.
+        dwavbench_set_latency_us(500);
+        QCOMPARE(tvkdwav_start(m.module), ViStatus(VI_SUCCESS));
+        double last1 = 0, last2 = 0;
+        QCOMPARE(tvkdwav_get_temperature(m.module, &last1, &last2), ViStatus(VI_SUCCESS));
+        for (int k = 0; k < 5; ++k) {
+            double t1 = 0, t2 = 0;
+            QCOMPARE(tvkdwav_get_temperature(m.module, &t1, &t2), ViStatus(VI_SUCCESS));
+            QVERIFY2(t1 > last1 && t2 > last2, qPrintable(QString("%1 %2 after %3 %4").arg(t1).arg(t2).arg(last1).arg(last2)));
+            QVERIFY(t1 - last1 < 1.0);
+            last1 = t1;
+            last2 = t2;
+        }
+        dwavbench_set_latency_us(0);
+    }
+
     void adcReadsTheChannelOutput()
     {
         const double level = 2.0;
