@@ -33,8 +33,10 @@ std::string oneLine(std::string text)
 
 Bench &Bench::instance()
 {
-    static Bench bench;
-    return bench;
+    // Never destroyed: panels close their sessions from destructors of
+    // static objects at exit, which may run after a static bench's would.
+    static Bench *bench = new Bench;
+    return *bench;
 }
 
 Bench::Bench()
