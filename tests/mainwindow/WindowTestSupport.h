@@ -9,8 +9,10 @@
 #include "tvkbase_32.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -125,6 +127,26 @@ inline std::unique_ptr<DWAVModule> openModule(QString *resourceOut = nullptr,
         *positionOut = position;
     dwavbench_journal_clear();
     return module;
+}
+
+// What the status bar shows.
+inline QString indicatorText(QWidget *window)
+{
+    auto *indicator = window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
+    return indicator ? indicator->text() : QStringLiteral("<no indicator>");
+}
+
+inline QString messageText(QWidget *window)
+{
+    auto *label = window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"));
+    return label ? label->text() : QStringLiteral("<no label>");
+}
+
+inline int startButtonState(QWidget *window)
+{
+    return window->findChild<QPushButton *>(QStringLiteral("startDWAVPushButton"))
+        ->property("StartButtonState")
+        .toInt();
 }
 
 // Closes every modal box as soon as it shows and remembers what it said, so

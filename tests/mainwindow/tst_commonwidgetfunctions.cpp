@@ -49,7 +49,6 @@ private slots:
     void initTestCase() { ParameterTypes::registerTypes(); }
     void cleanup() { CommonWidgetFunctions::instance()->setConfigReceiver(nullptr); }
 
-    void instanceIsShared();
     void collectsDepthFirstOnce();
     void connectsTheChangeSignalOfEachClass();
     void withoutReceiverListsButDoesNotConnect();
@@ -69,14 +68,6 @@ private slots:
     void svgPixmapRendersTransparent();
     void svgPixmapOfMissingFileIsNull();
 };
-
-void TestCommonWidgetFunctions::instanceIsShared()
-{
-    QCOMPARE(CommonWidgetFunctions::instance(), CommonWidgetFunctions::instance());
-    ConfigReceiver receiver;
-    CommonWidgetFunctions::instance()->setConfigReceiver(&receiver);
-    QCOMPARE(CommonWidgetFunctions::instance()->configReceiver(), &receiver);
-}
 
 void TestCommonWidgetFunctions::collectsDepthFirstOnce()
 {

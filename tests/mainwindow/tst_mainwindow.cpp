@@ -20,18 +20,6 @@ using namespace WindowTest;
 
 namespace {
 
-QString indicatorText(QWidget *window)
-{
-    auto *indicator = window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
-    return indicator ? indicator->text() : QStringLiteral("<no indicator>");
-}
-
-QString messageText(QWidget *window)
-{
-    auto *label = window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"));
-    return label ? label->text() : QStringLiteral("<no label>");
-}
-
 int storedChanState(DWAVModule *module, int chan)
 {
     return ParameterTypes::enumFromVariant<chanState>(module->chanParameter(chan, QStringLiteral("chanState")));

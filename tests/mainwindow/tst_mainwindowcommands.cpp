@@ -15,24 +15,9 @@ using namespace WindowTest;
 
 namespace {
 
-QString indicatorText(QWidget *window)
-{
-    return window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"))->text();
-}
-
-QString messageText(QWidget *window)
-{
-    return window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->text();
-}
-
 QPushButton *button(QWidget *window, const char *name)
 {
     return window->findChild<QPushButton *>(QLatin1String(name));
-}
-
-int startState(QWidget *window)
-{
-    return button(window, "startDWAVPushButton")->property("StartButtonState").toInt();
 }
 
 // Types a new value into a spin box and finishes the edit as a user would.
@@ -214,14 +199,14 @@ void TestMainWindowCommands::resetShowsOutcome()
     QCOMPARE(indicatorText(&window), QStringLiteral("Reset"));
     QCOMPARE(messageText(&window), QStringLiteral("DWAV has been reset"));
     QCOMPARE(countOf("tvkdwav_reset"), 1);
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
 
     QVERIFY(dwavbench_add_fault("tvkdwav_reset", 1, int(0xBFFF0011u), nullptr, 0) == 0);
     QTest::mouseClick(button(&window, "resetDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     QCOMPARE(messageText(&window),
              QStringLiteral("Instrument error: '%1'").arg(module->lastErrorMessage()));
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
 }
 
 void TestMainWindowCommands::startBeforeConfigureIsRefused()
@@ -233,7 +218,7 @@ void TestMainWindowCommands::startBeforeConfigureIsRefused()
     QCOMPARE(indicatorText(&window), QStringLiteral("Not configured"));
     QCOMPARE(messageText(&window), QStringLiteral("Push Configure button before start!"));
     QCOMPARE(countOf("tvkdwav_start"), 0);
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
 }
 
 void TestMainWindowCommands::configureStartGenerateStop()
@@ -249,7 +234,7 @@ void TestMainWindowCommands::configureStartGenerateStop()
     QCOMPARE(countOf("tvkdwav_start"), 1);
     QCOMPARE(indicatorText(&window), QStringLiteral("Generating"));
     QCOMPARE(messageText(&window), QStringLiteral("Signal is being generated."));
-    QCOMPARE(startState(&window), 1);
+    QCOMPARE(startButtonState(&window), 1);
     QCOMPARE(start->text(), QStringLiteral("Stop"));
     QVERIFY(module->isGenerating());
 
@@ -258,7 +243,7 @@ void TestMainWindowCommands::configureStartGenerateStop()
     // The stop is followed by a fresh look at the generation state.
     QCOMPARE(indicatorText(&window), QStringLiteral("No generation"));
     QCOMPARE(messageText(&window), QStringLiteral("DWAV is stopped."));
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
     QCOMPARE(start->text(), QStringLiteral("Start"));
     QVERIFY(!module->isGenerating());
 }
@@ -272,7 +257,7 @@ void TestMainWindowCommands::startFailureReturnsToIdle()
     QVERIFY(dwavbench_add_fault("tvkdwav_start", 1, int(0xBFFF0011u), nullptr, 0) == 0);
     QCOMPARE(window.startGeneration(), int(0xBFFF0011u));
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
     QVERIFY(!module->isGenerating());
 }
 
@@ -283,11 +268,11 @@ void TestMainWindowCommands::stopFailureKeepsTheButton()
     MainWindow window(module.get());
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(window.startGeneration(), 0);
-    QCOMPARE(startState(&window), 1);
+    QCOMPARE(startButtonState(&window), 1);
     QVERIFY(dwavbench_add_fault("tvkdwav_stop", 1, int(0xBFFF0011u), nullptr, 0) == 0);
     QVERIFY(window.stopGeneration() != 0);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
-    QCOMPARE(startState(&window), 1);
+    QCOMPARE(startButtonState(&window), 1);
 }
 
 void TestMainWindowCommands::awaitsCommandThenStartByCommand()
@@ -302,7 +287,7 @@ void TestMainWindowCommands::awaitsCommandThenStartByCommand()
     QPushButton *start = button(&window, "startDWAVPushButton");
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Awaits event"));
-    QCOMPARE(startState(&window), 2);
+    QCOMPARE(startButtonState(&window), 2);
     QCOMPARE(start->text(), QStringLiteral("Awaits command"));
     QVERIFY(messageText(&window).contains(QStringLiteral("\"Program start\"")));
     QVERIFY(!module->isGenerating());
@@ -310,7 +295,7 @@ void TestMainWindowCommands::awaitsCommandThenStartByCommand()
     QCOMPARE(window.programStart(), 0);
     QCOMPARE(countOf("tvkdwav_prog_start"), 1);
     QCOMPARE(indicatorText(&window), QStringLiteral("Generating"));
-    QCOMPARE(startState(&window), 1);
+    QCOMPARE(startButtonState(&window), 1);
     QFile log(QStringLiteral("DWAV_messages.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().contains("DWAV Program start: DWAV started by command."));
@@ -318,7 +303,7 @@ void TestMainWindowCommands::awaitsCommandThenStartByCommand()
     // Pressed while waiting for the command, the button stops.
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(countOf("tvkdwav_stop"), 1);
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
 }
 
 void TestMainWindowCommands::startByCommandOnUnconfiguredModule()
@@ -330,7 +315,7 @@ void TestMainWindowCommands::startByCommandOnUnconfiguredModule()
     QVERIFY(window.programStart() != 0);
     QCOMPARE(countOf("tvkdwav_prog_start"), 0);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
-    QCOMPARE(startState(&window), 0);
+    QCOMPARE(startButtonState(&window), 0);
 }
 
 void TestMainWindowCommands::optionsReachTheModule()
@@ -352,7 +337,7 @@ void TestMainWindowCommands::optionsReachTheModule()
     // Other codes change only the property.
     window.setStartButtonState(1);
     window.setStartButtonState(7);
-    QCOMPARE(startState(&window), 7);
+    QCOMPARE(startButtonState(&window), 7);
     QCOMPARE(button(&window, "startDWAVPushButton")->text(), QStringLiteral("Stop"));
 }
 

@@ -16,16 +16,6 @@ using namespace WindowTest;
 
 namespace {
 
-QString indicatorText(QWidget *window)
-{
-    return window->findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"))->text();
-}
-
-QString messageText(QWidget *window)
-{
-    return window->findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->text();
-}
-
 QString labelText(QWidget *window, const char *name)
 {
     return window->findChild<QLabel *>(QLatin1String(name))->text();
@@ -55,7 +45,6 @@ private slots:
     void failingTemperatureQueryShowsZero();
     void failingStateQueryShowsError();
     void awaitingEventFollowsTheModule();
-    void statusStripLayout();
     void stateIconCodes_data();
     void stateIconCodes();
 };
@@ -229,27 +218,8 @@ void TestMainWindowPolling::awaitingEventFollowsTheModule()
 
     QVERIFY(dwavbench_external_event(resource.toLatin1().constData(), position) >= 1);
     QTRY_COMPARE_WITH_TIMEOUT(indicatorText(&window), QStringLiteral("Generating"), 10000);
-    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("startDWAVPushButton"))
-                 ->property("StartButtonState").toInt(),
-             1);
+    QCOMPARE(startButtonState(&window), 1);
     QVERIFY(module->isGenerating());
-}
-
-void TestMainWindowPolling::statusStripLayout()
-{
-    auto module = openModule();
-    QVERIFY(module);
-    MainWindow window(module.get());
-    auto *indicator = window.findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
-    QVERIFY(indicator->isFlat());
-    QVERIFY(!indicator->isCheckable());
-    QVERIFY(indicator->testAttribute(Qt::WA_TransparentForMouseEvents));
-    QCOMPARE(indicator->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(indicator->maximumWidth(), 170);
-    auto *icon = window.findChild<QLabel *>(QStringLiteral("statusIconLabel"));
-    QVERIFY(!icon->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(!window.statusBar()->isSizeGripEnabled());
-    QVERIFY(window.findChild<QLabel *>(QStringLiteral("statusMessageLabel"))->wordWrap());
 }
 
 void TestMainWindowPolling::stateIconCodes_data()
