@@ -22,7 +22,7 @@ extern "C" {
 #define TVKBASE_REVISION_BUFLEN 128
 #define TVKBASE_ERROR_MESSAGE_BUFLEN 256
 
-/* Driver-specific statuses (the VXIplug&play instrument range). */
+/* Statuses of this driver (the VXIplug&play instrument range). */
 #define TVKBASE_ERROR_OFFSET (_VI_ERROR + 0x3FFC0800L)
 #define TVKBASE_ERROR_NOT_CARRIER (TVKBASE_ERROR_OFFSET + 0x01L)
 #define TVKBASE_ERROR_INV_POSITION (TVKBASE_ERROR_OFFSET + 0x02L)

@@ -37,7 +37,7 @@ extern "C" {
 #define TVKDWAV_STATE_DELAY 2
 #define TVKDWAV_STATE_GENERATING 3
 
-/* Driver-specific statuses (the VXIplug&play instrument range). */
+/* Statuses of this driver (the VXIplug&play instrument range). */
 #define TVKDWAV_ERROR_OFFSET (_VI_ERROR + 0x3FFC0800L)
 #define TVKDWAV_ERROR_NOT_CONNECTED (TVKDWAV_ERROR_OFFSET + 0x01L)
 #define TVKDWAV_ERROR_NO_MODULE (TVKDWAV_ERROR_OFFSET + 0x02L)

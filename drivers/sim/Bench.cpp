@@ -117,7 +117,7 @@ bool Bench::use(const BenchDescription &description, std::string &error)
     m_latencyUs = description.latencyUs;
     m_functionLatencyUs.clear();
     const std::uint64_t t = now();
-    for (const ResourceSpec &resource : m_description.resources) {
+    for (const ResourceProfile &resource : m_description.resources) {
         for (const auto &module : resource.modules) {
             m_models[{resource.name, module.first}] =
                 std::make_unique<ModuleModel>(module.second, module.first, t);
@@ -234,18 +234,18 @@ std::string Bench::loadErrorText()
 
 // ---- Sessions -------------------------------------------------------------------
 
-ResourceSpec *Bench::resource(const char *name)
+ResourceProfile *Bench::resource(const char *name)
 {
     return name ? m_description.find(name) : nullptr;
 }
 
 ModuleModel *Bench::model(const std::string &resource, int position)
 {
-    const ResourceSpec *spec = m_description.find(resource);
-    if (!spec)
+    const ResourceProfile *profile = m_description.find(resource);
+    if (!profile)
         return nullptr;
-    const auto it = m_models.find({spec->name, position});
-    if (it == m_models.end() || !it->second->spec.present)
+    const auto it = m_models.find({profile->name, position});
+    if (it == m_models.end() || !it->second->profile.present)
         return nullptr;
     return it->second.get();
 }
@@ -354,19 +354,19 @@ bool Bench::setModuleOption(const char *resource, int position, const std::strin
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!resource) {
         // Check on a copy first, so a bad value changes no module.
-        ModuleSpec probe;
+        ModuleProfile probe;
         if (!probe.setOption(key, value, error))
             return false;
-        for (ResourceSpec &spec : m_description.resources) {
-            for (auto &module : spec.modules)
+        for (ResourceProfile &profile : m_description.resources) {
+            for (auto &module : profile.modules)
                 module.second.setOption(key, value, error);
         }
         for (auto &entry : m_models)
-            entry.second->spec.setOption(key, value, error);
+            entry.second->profile.setOption(key, value, error);
         return true;
     }
-    ResourceSpec *spec = m_description.find(resource);
-    if (!spec || !spec->carrier) {
+    ResourceProfile *profile = m_description.find(resource);
+    if (!profile || !profile->carrier) {
         error = std::string("no carrier '") + resource + "' on the bench";
         return false;
     }
@@ -374,13 +374,13 @@ bool Bench::setModuleOption(const char *resource, int position, const std::strin
         error = "position " + std::to_string(position) + " is not 1 to 8";
         return false;
     }
-    ModuleSpec updated = spec->modules.count(position) ? spec->modules[position] : ModuleSpec();
+    ModuleProfile updated = profile->modules.count(position) ? profile->modules[position] : ModuleProfile();
     if (!updated.setOption(key, value, error))
         return false;
-    spec->modules[position] = updated;
-    auto &model = m_models[{spec->name, position}];
+    profile->modules[position] = updated;
+    auto &model = m_models[{profile->name, position}];
     if (model)
-        model->spec = updated;
+        model->profile = updated;
     else
         model = std::make_unique<ModuleModel>(updated, position, now());
     return true;

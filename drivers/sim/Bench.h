@@ -51,7 +51,7 @@ public:
     ViStatus loadStatus() const { return m_loadStatus; }
     const std::string &loadError() const { return m_loadError; }
     BenchDescription &description() { return m_description; }
-    ResourceSpec *resource(const char *name);
+    ResourceProfile *resource(const char *name);
     ModuleModel *model(const std::string &resource, int position);
     ViSession open(const Session &session);
     Session *session(ViSession vi);

@@ -54,11 +54,11 @@ bool badValue(const std::string &key, const std::string &value, const char *expe
     return false;
 }
 
-ModuleSpec dwavModule(const char *serial)
+ModuleProfile dwavModule(const char *serial)
 {
-    ModuleSpec spec;
-    spec.serial = serial;
-    return spec;
+    ModuleProfile profile;
+    profile.serial = serial;
+    return profile;
 }
 
 } // namespace
@@ -108,7 +108,7 @@ bool sameName(const std::string &a, const std::string &b)
     return lower(a) == lower(b);
 }
 
-bool ModuleSpec::setOption(const std::string &key, const std::string &value, std::string &error)
+bool ModuleProfile::setOption(const std::string &key, const std::string &value, std::string &error)
 {
     unsigned long long number = 0;
     if (key == "type") {
@@ -156,7 +156,7 @@ bool ModuleSpec::setOption(const std::string &key, const std::string &value, std
     return true;
 }
 
-bool ResourceSpec::setOption(const std::string &key, const std::string &value, std::string &error)
+bool ResourceProfile::setOption(const std::string &key, const std::string &value, std::string &error)
 {
     unsigned long long number = 0;
     if (key == "interface") {
@@ -218,9 +218,9 @@ bool BenchDescription::setOption(const std::string &key, const std::string &valu
     return true;
 }
 
-ResourceSpec *BenchDescription::find(const std::string &name)
+ResourceProfile *BenchDescription::find(const std::string &name)
 {
-    for (ResourceSpec &resource : resources) {
+    for (ResourceProfile &resource : resources) {
         if (sameName(resource.name, name))
             return &resource;
     }
@@ -233,7 +233,7 @@ BenchDescription BenchDescription::builtIn()
 
     // A VXI carrier recognised by its manufacturer and model codes, with
     // DWAV modules at positions 2 and 7 and a module of another kind at 4.
-    ResourceSpec vxi;
+    ResourceProfile vxi;
     vxi.name = "VXI0::3::INSTR";
     vxi.interfaceType = 2;
     vxi.manufacturer = 3702;
@@ -243,13 +243,13 @@ BenchDescription BenchDescription::builtIn()
     vxi.carrier = true;
     vxi.modules[2] = dwavModule("DW-0211");
     vxi.modules[7] = dwavModule("DW-0212");
-    ModuleSpec foreign;
+    ModuleProfile foreign;
     foreign.typeCode = 44;
     vxi.modules[4] = foreign;
     bench.resources.push_back(vxi);
 
     // A carrier on the network, recognised only by its *IDN? reply.
-    ResourceSpec lan;
+    ResourceProfile lan;
     lan.name = "TCPIP0::192.168.1.40::inst0::INSTR";
     lan.interfaceType = 6;
     lan.idn = "KALVINT,TVKBASE,SN0042,1.2";
@@ -258,13 +258,13 @@ BenchDescription BenchDescription::builtIn()
     bench.resources.push_back(lan);
 
     // Instruments that are no carrier: one answers *IDN?, one stays silent.
-    ResourceSpec meter;
+    ResourceProfile meter;
     meter.name = "GPIB0::22::INSTR";
     meter.interfaceType = 1;
     meter.idn = "ACME INSTRUMENTS,DMM-7,0,1.05";
     bench.resources.push_back(meter);
 
-    ResourceSpec silent;
+    ResourceProfile silent;
     silent.name = "USB0::0x0957::0x1796::MY5600123::INSTR";
     silent.interfaceType = 7;
     silent.manufacturer = 0x0957;
@@ -279,8 +279,8 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                              BenchDescription &out, std::string &error)
 {
     BenchDescription bench;
-    ResourceSpec *resource = nullptr;
-    ModuleSpec *module = nullptr;
+    ResourceProfile *resource = nullptr;
+    ModuleProfile *module = nullptr;
     bool inBench = false;
     std::istringstream lines(text);
     std::string raw;
@@ -312,12 +312,12 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                     return fail("resource '" + name + "' is described twice");
                 if (name.find("::") == std::string::npos)
                     return fail("'" + name + "' is no VISA resource name");
-                ResourceSpec spec;
-                spec.name = name;
-                bench.resources.push_back(spec);
+                ResourceProfile profile;
+                profile.name = name;
+                bench.resources.push_back(profile);
                 resource = &bench.resources.back();
             } else if (kind == "module" && !name.empty() && !position.empty() && extra.empty()) {
-                ResourceSpec *owner = bench.find(name);
+                ResourceProfile *owner = bench.find(name);
                 if (!owner)
                     return fail("module of '" + name + "' comes before its [resource] section");
                 unsigned long long number = 0;

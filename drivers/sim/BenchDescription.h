@@ -8,7 +8,7 @@
 namespace dwavsim {
 
 // What sits at one mezzanine position, and how that module behaves.
-struct ModuleSpec
+struct ModuleProfile
 {
     bool present = true;
     std::int16_t typeCode = 66;
@@ -26,7 +26,7 @@ struct ModuleSpec
 };
 
 // One VISA resource of the chassis.
-struct ResourceSpec
+struct ResourceProfile
 {
     std::string name;
     std::uint16_t interfaceType = 0;
@@ -38,7 +38,7 @@ struct ResourceSpec
     std::string idn;
     bool answersIdn = true;
     bool carrier = false;
-    std::map<int, ModuleSpec> modules;
+    std::map<int, ModuleProfile> modules;
 
     bool setOption(const std::string &key, const std::string &value, std::string &error);
 };
@@ -46,7 +46,7 @@ struct ResourceSpec
 // The whole chassis: resources in search order and bench-wide options.
 struct BenchDescription
 {
-    std::vector<ResourceSpec> resources;
+    std::vector<ResourceProfile> resources;
     bool multimeter = true;
     unsigned long latencyUs = 0;
     std::string faults;
@@ -57,7 +57,7 @@ struct BenchDescription
                       std::string &error);
     bool setOption(const std::string &key, const std::string &value, std::string &error);
 
-    ResourceSpec *find(const std::string &name);
+    ResourceProfile *find(const std::string &name);
 };
 
 // Parsing helpers shared with the control API.

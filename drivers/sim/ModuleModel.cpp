@@ -37,8 +37,8 @@ std::string cp(const std::string &utf8)
 
 } // namespace
 
-ModuleModel::ModuleModel(const ModuleSpec &moduleSpec, int position, std::uint64_t nowNs)
-    : spec(moduleSpec), m_position(position), m_heatUpdatedNs(nowNs)
+ModuleModel::ModuleModel(const ModuleProfile &moduleProfile, int position, std::uint64_t nowNs)
+    : profile(moduleProfile), m_position(position), m_heatUpdatedNs(nowNs)
 {
     std::memset(&calibration, 0, sizeof calibration);
     calibration.signature = 0x31415744u; // "DWA1"
@@ -54,7 +54,7 @@ ModuleModel::ModuleModel(const ModuleSpec &moduleSpec, int position, std::uint64
         calibration.adcOffset[i] = 0.0011 * (i + 1) - 0.002;
         calibration.adcRange[i] = 1.0 + 0.0005 * i;
     }
-    std::strncpy(reinterpret_cast<char *>(calibration.reserved), spec.serial.c_str(),
+    std::strncpy(reinterpret_cast<char *>(calibration.reserved), profile.serial.c_str(),
                  sizeof calibration.reserved - 1);
     flash = calibration;
     calibrationDate = "15.03.2026";
@@ -107,9 +107,9 @@ void ModuleModel::start(std::uint64_t nowNs)
         trigger(nowNs);
     } else {
         m_run = Run::Awaiting;
-        if (config.startSource >= 2 && spec.externalEventMs >= 0) {
+        if (config.startSource >= 2 && profile.externalEventMs >= 0) {
             m_eventScheduled = true;
-            m_eventAtNs = nowNs + static_cast<std::uint64_t>(spec.externalEventMs) * 1000000u;
+            m_eventAtNs = nowNs + static_cast<std::uint64_t>(profile.externalEventMs) * 1000000u;
         }
     }
     advance(nowNs);
@@ -319,7 +319,7 @@ std::string ModuleModel::calibrateAdc()
 
 std::int16_t ModuleModel::selfTest(std::string &message) const
 {
-    if (spec.selfTestPasses) {
+    if (profile.selfTestPasses) {
         message = cp(format("Самотестирование модуля DWAV (позиция %d): ошибок не обнаружено", m_position));
         return 0;
     }
@@ -330,7 +330,7 @@ std::int16_t ModuleModel::selfTest(std::string &message) const
 
 std::int16_t ModuleModel::okOffTest(std::string &message) const
 {
-    if (spec.okOffTestPasses) {
+    if (profile.okOffTestPasses) {
         message = cp("Тест ОК-выкл. 1: выходные ключи обоих каналов исправны");
         return 0;
     }
@@ -347,7 +347,7 @@ std::int16_t ModuleModel::ramTest(std::uint32_t start, std::uint16_t kiloSamples
                                     modes[mode], readOnly ? ", только чтение" : "",
                                     static_cast<unsigned>(start), static_cast<unsigned>(end),
                                     static_cast<unsigned>(kiloSamples));
-    if (spec.ramTestPasses) {
+    if (profile.ramTestPasses) {
         message = cp(head + "ошибок нет");
         return 0;
     }
@@ -358,7 +358,7 @@ std::int16_t ModuleModel::ramTest(std::uint32_t start, std::uint16_t kiloSamples
 
 std::int16_t ModuleModel::afgTest(int chan, std::string &message) const
 {
-    if (spec.afgTestPasses) {
+    if (profile.afgTestPasses) {
         message = cp(format("Тест АФГ канала %d: амплитуда и частота в допуске", chan + 1));
         return 0;
     }
@@ -369,7 +369,7 @@ std::int16_t ModuleModel::afgTest(int chan, std::string &message) const
 
 std::string ModuleModel::instrumentRevision() const
 {
-    return cp("Модуль DWAV № " + (spec.serial.empty() ? std::string("б/н") : spec.serial)
+    return cp("Модуль DWAV № " + (profile.serial.empty() ? std::string("б/н") : profile.serial)
               + ", ПЛИС 3.07, ПО 1.12");
 }
 

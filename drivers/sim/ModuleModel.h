@@ -74,9 +74,9 @@ public:
         Afg afg[2];
     };
 
-    ModuleModel(const ModuleSpec &spec, int position, std::uint64_t nowNs);
+    ModuleModel(const ModuleProfile &profile, int position, std::uint64_t nowNs);
 
-    ModuleSpec spec;
+    ModuleProfile profile;
     Config config;
 
     // The configuration back to its power-on values; generation stops.

@@ -23,14 +23,14 @@ ViStatus _VI_FUNC tvkbase_init(ViConstRsrc resource, ViUInt16 idQuery, ViUInt16 
             return VI_ERROR_PARAMETER1;
         if (bench.loadStatus() < 0)
             return bench.loadStatus();
-        const dwavsim::ResourceSpec *spec = bench.resource(resource);
-        if (!spec)
+        const dwavsim::ResourceProfile *profile = bench.resource(resource);
+        if (!profile)
             return VI_ERROR_RSRC_NFOUND;
-        if (!spec->carrier)
+        if (!profile->carrier)
             return idQuery ? VI_ERROR_FAIL_ID_QUERY : TVKBASE_ERROR_NOT_CARRIER;
         Bench::Session carrier;
         carrier.kind = Bench::Kind::Carrier;
-        carrier.resource = spec->name;
+        carrier.resource = profile->name;
         *session = bench.open(carrier);
         return VI_SUCCESS;
     });
@@ -45,8 +45,8 @@ ViStatus _VI_FUNC tvkbase_m_type_q(ViSession session, ViInt16 position, ViPInt16
         const Bench::Session *s = bench.session(session);
         if (!s || (s->kind != Bench::Kind::Carrier && s->kind != Bench::Kind::Instrument))
             return VI_ERROR_INV_OBJECT;
-        dwavsim::ResourceSpec *spec = bench.resource(s->resource.c_str());
-        if (!spec || !spec->carrier)
+        dwavsim::ResourceProfile *profile = bench.resource(s->resource.c_str());
+        if (!profile || !profile->carrier)
             return TVKBASE_ERROR_NOT_CARRIER;
         if (position < TVKBASE_FIRST_POSITION || position > TVKBASE_LAST_POSITION)
             return VI_ERROR_PARAMETER2;
@@ -54,8 +54,8 @@ ViStatus _VI_FUNC tvkbase_m_type_q(ViSession session, ViInt16 position, ViPInt16
             return VI_ERROR_PARAMETER3;
         if (!moduleType)
             return VI_ERROR_PARAMETER4;
-        const auto it = spec->modules.find(position);
-        const bool occupied = it != spec->modules.end() && it->second.present;
+        const auto it = profile->modules.find(position);
+        const bool occupied = it != profile->modules.end() && it->second.present;
         *present = occupied ? 1 : 0;
         *moduleType = occupied ? it->second.typeCode : 0;
         return VI_SUCCESS;

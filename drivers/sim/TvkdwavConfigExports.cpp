@@ -313,10 +313,10 @@ ViStatus _VI_FUNC tvkdwav_config_awg(ViSession vi, ViUInt16 awgMode, ViUInt16 st
         DWAV_REQUIRE(numSamples >= 8 && numSamples <= 50000000u, 6,
                      "samples per packet must be 8 to 50000000");
         const unsigned long long total = static_cast<unsigned long long>(numPacks) * numSamples;
-        if (total > m.spec.awgCapacity)
+        if (total > m.profile.awgCapacity)
             return bench.refuse(vi, TVKDWAV_ERROR_AWG_CAPACITY,
                                 std::to_string(numPacks) + " packets of " + std::to_string(numSamples)
-                                    + " samples exceed " + std::to_string(m.spec.awgCapacity)
+                                    + " samples exceed " + std::to_string(m.profile.awgCapacity)
                                     + " samples per channel");
         const ViUInt16 oldPacks = m.config.numPacks;
         const ViUInt32 oldSamples = m.config.numSamples;

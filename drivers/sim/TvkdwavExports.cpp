@@ -35,9 +35,9 @@ ViStatus checkPacket(Bench &bench, ViSession vi, const ModuleModel &m, ViUInt16 
                             std::to_string(count) + " samples given, "
                                 + std::to_string(m.config.numSamples) + " configured");
     const unsigned long long total = static_cast<unsigned long long>(m.config.numPacks) * count;
-    if (total > m.spec.awgCapacity)
+    if (total > m.profile.awgCapacity)
         return bench.refuse(vi, TVKDWAV_ERROR_AWG_CAPACITY,
-                            "the configured set exceeds " + std::to_string(m.spec.awgCapacity) + " samples");
+                            "the configured set exceeds " + std::to_string(m.profile.awgCapacity) + " samples");
     return VI_SUCCESS;
 }
 
@@ -76,14 +76,14 @@ ViStatus _VI_FUNC tvkdwav_init(ViConstRsrc resource, ViUInt16 idQuery, ViUInt16 
             return VI_ERROR_PARAMETER1;
         if (bench.loadStatus() < 0)
             return bench.loadStatus();
-        const dwavsim::ResourceSpec *spec = bench.resource(resource);
-        if (!spec)
+        const dwavsim::ResourceProfile *profile = bench.resource(resource);
+        if (!profile)
             return VI_ERROR_RSRC_NFOUND;
-        if (!spec->carrier)
+        if (!profile->carrier)
             return VI_ERROR_FAIL_ID_QUERY;
         Bench::Session module;
         module.kind = Bench::Kind::Module;
-        module.resource = spec->name;
+        module.resource = profile->name;
         *session = bench.open(module);
         return VI_SUCCESS;
     });
@@ -107,9 +107,9 @@ ViStatus _VI_FUNC tvkdwav_connect(ViSession vi, ViSession carrierSession, ViUInt
             return bench.refuse(vi, TVKDWAV_ERROR_CARRIER_MISMATCH,
                                 "driver opened on " + s->resource + ", carrier session on " + carrier->resource);
         DWAV_REQUIRE(position >= 1 && position <= 8, 3, "position must be 1 to 8");
-        const dwavsim::ResourceSpec *spec = bench.resource(s->resource.c_str());
-        const auto it = spec ? spec->modules.find(position) : decltype(spec->modules.end())();
-        if (!spec || it == spec->modules.end() || !it->second.present)
+        const dwavsim::ResourceProfile *profile = bench.resource(s->resource.c_str());
+        const auto it = profile ? profile->modules.find(position) : decltype(profile->modules.end())();
+        if (!profile || it == profile->modules.end() || !it->second.present)
             return bench.refuse(vi, TVKDWAV_ERROR_NO_MODULE, "position " + std::to_string(position) + " is empty");
         if (idQuery && !isDwav(it->second.typeCode))
             return bench.refuse(vi, TVKDWAV_ERROR_NOT_DWAV,
@@ -320,8 +320,8 @@ ViStatus _VI_FUNC tvkdwav_test_RAM(ViSession vi, ViUInt32 startAddress, ViUInt16
     return onModule("tvkdwav_test_RAM", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
         const unsigned long long end = static_cast<unsigned long long>(startAddress)
                                        + static_cast<unsigned long long>(kiloSamples) * 1024u;
-        DWAV_REQUIRE(startAddress < m.spec.awgCapacity, 2, "start address beyond the AWG memory");
-        DWAV_REQUIRE(kiloSamples >= 1 && end <= m.spec.awgCapacity, 3,
+        DWAV_REQUIRE(startAddress < m.profile.awgCapacity, 2, "start address beyond the AWG memory");
+        DWAV_REQUIRE(kiloSamples >= 1 && end <= m.profile.awgCapacity, 3,
                      "the tested block must lie within the AWG memory");
         DWAV_REQUIRE(mode <= 3, 4, "test mode must be 0 to 3");
         DWAV_REQUIRE(readOnly <= 1, 5, "read only must be 0 or 1");
@@ -371,7 +371,7 @@ ViStatus _VI_FUNC tvkdwav_calibrate_ADC(ViSession vi, ViChar message[])
     return onModule("tvkdwav_calibrate_ADC", vi, Args().session("vi", vi),
                     [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(message, 2, "no buffer for the message");
-        if (!m.spec.adcCalibrationPasses) {
+        if (!m.profile.adcCalibrationPasses) {
             Cp1251::copy(Cp1251::fromUtf8("Калибровка АЦП не выполнена: нет сигнала на входе «Контроль»"),
                          message, TVKDWAV_CALIBRATION_MESSAGE_BUFLEN);
             return bench.refuse(vi, TVKDWAV_ERROR_CALIBRATION, "no signal at the control input");
@@ -443,7 +443,7 @@ ViStatus _VI_FUNC tvkdwav_revision_query(ViSession vi, ViChar driverRevision[], 
 ViStatus _VI_FUNC tvkdwav_cmpVersions(ViSession vi)
 {
     return onModule("tvkdwav_cmpVersions", vi, Args().session("vi", vi), [&](Bench &, ModuleModel &m) {
-        return m.spec.versionsDiffer ? TVKDWAV_WARN_VERSIONS_DIFFER : VI_SUCCESS;
+        return m.profile.versionsDiffer ? TVKDWAV_WARN_VERSIONS_DIFFER : VI_SUCCESS;
     });
 }
 

@@ -110,7 +110,7 @@ ViStatus _VI_FUNC viFindRsrc(ViSession sesn, ViConstString expr, ViPFindList vi,
         Bench::Session list;
         list.kind = Bench::Kind::FindList;
         list.parent = sesn;
-        for (const dwavsim::ResourceSpec &resource : bench.description().resources) {
+        for (const dwavsim::ResourceProfile &resource : bench.description().resources) {
             if (expression.matches(resource.name))
                 list.found.push_back(resource.name);
         }
@@ -160,7 +160,7 @@ ViStatus _VI_FUNC viOpen(ViSession sesn, ViConstRsrc name, ViAccessMode mode, Vi
         if (mode != VI_NULL && mode != VI_EXCLUSIVE_LOCK && mode != VI_LOAD_CONFIG
             && mode != (VI_EXCLUSIVE_LOCK | VI_LOAD_CONFIG))
             return VI_ERROR_INV_ACC_MODE;
-        const dwavsim::ResourceSpec *resource = bench.resource(name);
+        const dwavsim::ResourceProfile *resource = bench.resource(name);
         if (!resource)
             return VI_ERROR_RSRC_NFOUND;
         if ((mode & VI_EXCLUSIVE_LOCK) && bench.lockedByOther(0, resource->name))
@@ -205,7 +205,7 @@ ViStatus _VI_FUNC viGetAttribute(ViObject vi, ViAttr attrName, void *attrValue)
             }
             return VI_ERROR_NSUP_ATTR;
         }
-        const dwavsim::ResourceSpec *resource = bench.resource(s->resource.c_str());
+        const dwavsim::ResourceProfile *resource = bench.resource(s->resource.c_str());
         if (!resource)
             return VI_ERROR_RSRC_NFOUND;
         const ViUInt16 type = resource->interfaceType;
@@ -334,7 +334,7 @@ ViStatus _VI_FUNCC viQueryf(ViSession vi, ViConstString writeFmt, ViConstString 
             return VI_ERROR_NSUP_FMT;
         if (bench.lockedByOther(vi, s->resource))
             return VI_ERROR_RSRC_LOCKED;
-        const dwavsim::ResourceSpec *resource = bench.resource(s->resource.c_str());
+        const dwavsim::ResourceProfile *resource = bench.resource(s->resource.c_str());
         if (!resource)
             return VI_ERROR_RSRC_NFOUND;
         // Only the identification is answered; anything else, and every
