@@ -120,6 +120,9 @@ void MainWindow::createStatusBar()
 
 void MainWindow::setStateIcon(unsigned code, const QString &text)
 {
+    // The strip is built after the first refresh of the widgets.
+    if (!stateIndicator)
+        return;
     const QString path = stateIconPath(code);
     stateIndicator->setText(text);
     stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
