@@ -53,6 +53,15 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
+        // A dialog already shown when its exec() starts runs its own loop
+        // without entering Qt's modal stack; its modal flag still tells.
+        if (!modal) {
+            const auto windows = QApplication::topLevelWidgets();
+            for (QWidget *w : windows) {
+                if (w->isVisible() && w->isModal())
+                    modal = w;
+            }
+        }
         if (!modal || !modal->isVisible())
             return;
         if (modal == m_last) {

@@ -1,0 +1,280 @@
+#include "TestMain.h"
+
+#include "../app/ModalAnswerer.h"
+
+#include "InstrumentSelectionDialog.h"
+#include "Logger.h"
+#include "MainApp.h"
+#include "MainWindow.h"
+
+#include "dwav_bench.h"
+#include "dwav_visa.h"
+
+#include <QFile>
+#include <QTableWidget>
+
+#include <stdexcept>
+
+namespace {
+
+// Arguments as a process would receive them; they must outlive the run.
+struct Arguments
+{
+    explicit Arguments(const QByteArray &program) : program(program)
+    {
+        argv[0] = this->program.data();
+        argv[1] = nullptr;
+    }
+    QByteArray program;
+    char *argv[2];
+    int argc = 1;
+};
+
+// Closes the panel window once it is shown, remembering its title, so the
+// run's event loop ends as when the user closes the panel.
+class PanelCloser : public QObject
+{
+public:
+    PanelCloser()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                auto *window = qobject_cast<MainWindow *>(w);
+                if (window && window->isVisible() && !QApplication::activeModalWidget()) {
+                    titles << window->windowTitle();
+                    window->close();
+                }
+            }
+        });
+        m_timer.start(5);
+    }
+    QStringList titles;
+
+private:
+    QTimer m_timer;
+};
+
+// Chooses in the selection dialog once it runs modally.
+ModalAnswerer::Handler choose(const std::function<void(InstrumentSelectionDialog *)> &action)
+{
+    return [action](QWidget *modal) {
+        if (auto *dialog = qobject_cast<InstrumentSelectionDialog *>(modal))
+            action(dialog);
+    };
+}
+
+void doubleClickRow(InstrumentSelectionDialog *dialog, int row)
+{
+    auto *table = dialog->findChild<QTableWidget *>("instrumentTableWidget");
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void clickButton(InstrumentSelectionDialog *dialog, const char *name)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton *>(name), Qt::LeftButton);
+}
+
+int panelWindows()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        n += qobject_cast<MainWindow *>(w) ? 1 : 0;
+    return n;
+}
+
+QString journalText()
+{
+    QString text;
+    char line[600];
+    for (size_t i = 0; i < dwavbench_journal_count(); ++i) {
+        if (dwavbench_journal_line(i, line, sizeof line) >= 0)
+            text += QString::fromLatin1(line) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+class TestStandaloneRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void cancelEndsWithMinusOne();
+    void emptyBenchRunsInDemoMode();
+    void acceptingWithoutRowRunsInDemoMode();
+    void chosenModuleIsOpened();
+    void failingCarrierLeavesThePanelInDemoMode();
+    void foreignCodeAtChosenPositionLeavesDemoMode();
+    void exceptionFromThePanelIsReported();
+    // Last: the dialog an exception leaves behind stays until the end.
+    void exceptionFromTheSelectionIsReported();
+};
+
+void TestStandaloneRun::init()
+{
+    char error[256] = {};
+    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    dwavbench_load_default();
+    dwavbench_journal_clear();
+}
+
+void TestStandaloneRun::cancelEndsWithMinusOne()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        clickButton(d, "cancelPushButton");
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), -1);
+    QCOMPARE(closer.titles, QStringList());
+    QCOMPARE(panelWindows(), 0);
+    // No module was made, so no carrier or module driver was opened.
+    QCOMPARE(dwavbench_journal_count_of("tvkbase_init"), size_t(2));
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
+    QCOMPARE(MainApp::instance()->applicationPath(), QString("/opt/dwav/p_dwav"));
+}
+
+void TestStandaloneRun::emptyBenchRunsInDemoMode()
+{
+    char error[256] = {};
+    QVERIFY2(dwavbench_load_text("[bench]\n", error, sizeof error) == 0, error);
+    Arguments args("p_dwav");
+    ModalAnswerer answerer(QMessageBox::Ok, choose([](InstrumentSelectionDialog *d) {
+        clickButton(d, "okPushButton");
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(answerer.messages(),
+             (QStringList{"Search connected devices|Connected devices not found.",
+                          "No device found|No device was found. The panel will be opened in DEMO mode."}));
+    QCOMPARE(closer.titles, QStringList{"DWAV Panel - DEMO mode"});
+    QCOMPARE(dwavbench_journal_count_of("tvkbase_init"), size_t(0));
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
+    // The window was a local of the run: it is gone with it.
+    QCOMPARE(panelWindows(), 0);
+}
+
+void TestStandaloneRun::acceptingWithoutRowRunsInDemoMode()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::Yes, choose([](InstrumentSelectionDialog *d) {
+        clickButton(d, "okPushButton");
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(answerer.messages().size(), 1);
+    QVERIFY(answerer.messages().first().startsWith("No device selected|"));
+    QCOMPARE(closer.titles, QStringList{"DWAV Panel - DEMO mode"});
+    // The search opened the carrier; nothing opened it for the panel.
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_connect"), size_t(0));
+}
+
+void TestStandaloneRun::chosenModuleIsOpened()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        doubleClickRow(d, 1);
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(closer.titles, QStringList{"DWAV Panel - VXI0::3::INSTR at position 7"});
+
+    const QString journal = journalText();
+    QVERIFY2(journal.contains(QRegularExpression(
+                 "tvkdwav_connect\\([^\\n]*position=7[^\\n]*\\) -> 0 ")),
+             qPrintable(journal));
+    // The window took the module's session down when it closed.
+    QVERIFY(dwavbench_journal_count_of("tvkdwav_close") >= 1);
+}
+
+void TestStandaloneRun::failingCarrierLeavesThePanelInDemoMode()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        // The search has opened the carrier already; the next opening is the
+        // panel's own.
+        char error[256] = {};
+        dwavbench_add_fault("tvkbase_init", 1, VI_ERROR_RSRC_NFOUND, error, sizeof error);
+        doubleClickRow(d, 0);
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(closer.titles, QStringList{"DWAV Panel - DEMO mode"});
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_connect"), size_t(0));
+    dwavbench_clear_faults();
+}
+
+void TestStandaloneRun::foreignCodeAtChosenPositionLeavesDemoMode()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        // The module is swapped for another kind between search and choice.
+        char error[256] = {};
+        dwavbench_set_module_option("VXI0::3::INSTR", 2, "type", "65", error, sizeof error);
+        doubleClickRow(d, 0);
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(closer.titles, QStringList{"DWAV Panel - DEMO mode"});
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
+}
+
+namespace {
+
+QString logText()
+{
+    QFile log(Logger::logFileName());
+    if (!log.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(log.readAll());
+}
+
+} // namespace
+
+void TestStandaloneRun::exceptionFromThePanelIsReported()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        doubleClickRow(d, 0);
+    }));
+    QTimer thrower;
+    connect(&thrower, &QTimer::timeout, this, [] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<MainWindow *>(w) && w->isVisible())
+                throw std::runtime_error("panel on fire");
+        }
+    });
+    thrower.start(5);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("exception"));
+    QCOMPARE(MainApp::instance()->execGuarded(args.argc, args.argv), -1);
+    thrower.stop();
+
+    QVERIFY2(logText().contains("(EE) An exception occured during application execution: panel on fire"),
+             qPrintable(logText()));
+    // The window went with the run, and took the module's session down.
+    QCOMPARE(panelWindows(), 0);
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_close"), size_t(1));
+}
+
+void TestStandaloneRun::exceptionFromTheSelectionIsReported()
+{
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *) {
+        throw std::runtime_error("bench on fire");
+    }));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("exception"));
+    QCOMPARE(MainApp::instance()->execGuarded(args.argc, args.argv), -1);
+    QVERIFY2(logText().contains("(EE) An exception occured during application execution: bench on fire"),
+             qPrintable(logText()));
+    QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
+}
+
+DWAV_TEST_MAIN(TestStandaloneRun)
+#include "tst_standalonerun.moc"
