@@ -93,8 +93,8 @@ void DWAVModule::releaseParameters()
 void DWAVModule::createParameters()
 {
     releaseParameters();
-    m_chanParameters.append(new DWAVChanParameters(0, m_mezNum, this));
-    m_chanParameters.append(new DWAVChanParameters(1, m_mezNum, this));
+    m_chanParameters.append(new DWAVChanParameters(false, m_mezNum, this));
+    m_chanParameters.append(new DWAVChanParameters(true, m_mezNum, this));
     m_commonParameters = new DWAVCommonParameters(m_mezNum, this);
     m_qmParameters = new DWAVQMParameters(m_mezNum, this);
     m_afgParameters.append(new AFGParameters(m_mezNum, this));
