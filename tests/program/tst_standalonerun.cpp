@@ -15,6 +15,13 @@
 
 #include <stdexcept>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#define DWAV_LEAKS_EXPECTED() __lsan::ScopedDisabler leaksExpected
+#else
+#define DWAV_LEAKS_EXPECTED() (void)0
+#endif
+
 namespace {
 
 // Arguments as a process would receive them; they must outlive the run.
@@ -270,7 +277,15 @@ void TestStandaloneRun::exceptionFromTheSelectionIsReported()
         throw std::runtime_error("bench on fire");
     }));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("exception"));
-    QCOMPARE(MainApp::instance()->execGuarded(args.argc, args.argv), -1);
+    int result = 0;
+    {
+        // Qt's widgets library has no exception support: the dialog's own
+        // event loop object is never destroyed when an exception crosses
+        // it. That is Qt's leak, not ours.
+        DWAV_LEAKS_EXPECTED();
+        result = MainApp::instance()->execGuarded(args.argc, args.argv);
+    }
+    QCOMPARE(result, -1);
     QVERIFY2(logText().contains("(EE) An exception occured during application execution: bench on fire"),
              qPrintable(logText()));
     QCOMPARE(dwavbench_journal_count_of("tvkdwav_init"), size_t(0));
