@@ -6,7 +6,9 @@
 #include "TestMain.h"
 #include "WindowTestSupport.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +40,7 @@ private slots:
     void everyTaggedWidgetIsBoundOnce();
     void refreshWritesClampedValuesBack();
     void refreshStartsNoConfiguration();
+    void refreshWithPanelSettingsRestoresOptionsAndPage();
     void pageButtonsSetMode();
     void channelBoxesStoreStateAndTellTheDialog();
     void channelStateFromTheDialogStopsAfterOneRound();
@@ -194,6 +197,34 @@ void TestMainWindow::refreshStartsNoConfiguration()
     module->setAWGParameter(QStringLiteral("awgMode"), 0u);
     window.updateWidgets(false, true);
     QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("AWGCircularModeRadioButton"))->isChecked());
+    QCOMPARE(configurationCalls(), 0);
+}
+
+void TestMainWindow::refreshWithPanelSettingsRestoresOptionsAndPage()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    module->setAutoConfig(true);
+    module->setQuerySettingsParameters(true);
+    module->setCurrentPanelTabIndex(1);
+    module->setAWGLoadingFilePath(QStringLiteral("in.vwf"));
+    module->setAWGSavingFilePath(QStringLiteral("out.vwf"));
+    window.updateWidgets(false, true);
+    QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox"))->isChecked());
+    QVERIFY(window.findChild<QCheckBox *>(QStringLiteral("queryConfigParametersCheckBox"))->isChecked());
+    QCOMPARE(window.findChild<QStackedWidget *>(QStringLiteral("signalTypeStackedWidget"))->currentIndex(), 1);
+    QCOMPARE(module->mode(), ushort(0));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("AWGLoadingFilePathLineEdit"))->text(), QStringLiteral("in.vwf"));
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("AWGSavingFilePathLineEdit"))->text(), QStringLiteral("out.vwf"));
+
+    // The AWG data file last loaded wins over the remembered loading path;
+    // an unknown page index leaves the page alone.
+    module->setAWGParameter(QStringLiteral("dataFilePath"), QStringLiteral("data.vwf"));
+    module->setCurrentPanelTabIndex(5);
+    window.updateWidgets(false, true);
+    QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("AWGLoadingFilePathLineEdit"))->text(), QStringLiteral("data.vwf"));
+    QCOMPARE(window.findChild<QStackedWidget *>(QStringLiteral("signalTypeStackedWidget"))->currentIndex(), 1);
     QCOMPARE(configurationCalls(), 0);
 }
 
