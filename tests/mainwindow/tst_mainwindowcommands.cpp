@@ -63,6 +63,7 @@ private slots:
     void startFailureReturnsToIdle();
     void stopFailureKeepsTheButton();
     void awaitsCommandThenStartByCommand();
+    void delayCountdownThenGeneration();
     void startByCommandOnUnconfiguredModule();
     void optionsReachTheModule();
 
@@ -304,6 +305,39 @@ void TestMainWindowCommands::awaitsCommandThenStartByCommand()
     QTest::mouseClick(start, Qt::LeftButton);
     QCOMPARE(countOf("tvkdwav_stop"), 1);
     QCOMPARE(startButtonState(&window), 0);
+}
+
+void TestMainWindowCommands::delayCountdownThenGeneration()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    // Started by program after a delay of 0.6 s.
+    module->setCommonParameter(QStringLiteral("startDelay"), 600.0);
+    module->setCommonParameter(QStringLiteral("startDelayModifier"), 1000);
+    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+    QPushButton *start = button(&window, "startDWAVPushButton");
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(indicatorText(&window), QStringLiteral("Delay countdown"));
+    QCOMPARE(messageText(&window), QStringLiteral("DWAV will be started after setted delay."));
+    QCOMPARE(startButtonState(&window), 3);
+    QCOMPARE(start->text(), QStringLiteral("Delay countdown"));
+    QVERIFY(module->isGenerating());
+
+    // The polls follow the module until it generates.
+    QTRY_COMPARE_WITH_TIMEOUT(indicatorText(&window), QStringLiteral("Generating"), 10000);
+    QCOMPARE(startButtonState(&window), 1);
+
+    // A second start while counting down: pressing the button stops.
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(startButtonState(&window), 0);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(startButtonState(&window), 3);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(countOf("tvkdwav_stop"), 2);
+    QCOMPARE(startButtonState(&window), 0);
+    QCOMPARE(indicatorText(&window), QStringLiteral("No generation"));
 }
 
 void TestMainWindowCommands::startByCommandOnUnconfiguredModule()
