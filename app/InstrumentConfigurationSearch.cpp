@@ -222,7 +222,8 @@ void InstrumentConfigurationSearch::probeCarrier(const QString &descriptor, int 
 {
     for (int position = TVKBASE_FIRST_POSITION; position <= TVKBASE_LAST_POSITION; ++position) {
         emit operationProgressChanged(progress);
-        emit operationTextChanged(tr("Check device: %1, position: %2").arg(descriptor).arg(position));
+        emit operationTextChanged(
+            tr("Check device: %1, position: %2").arg(descriptor, QString::number(position)));
 
         ViInt16 present = 0;
         ViInt16 code = -1;
