@@ -33,7 +33,7 @@ class TestDwavModuleThreads : public QObject
 
 private slots:
     void init();
-    void poolTaskWhileGuiPolls();
+    void serviceTaskWhileGuiPolls();
     void calibrationTaskWhileGuiPolls();
 };
 
@@ -43,7 +43,7 @@ void TestDwavModuleThreads::init()
     dwavbench_set_multimeter(1);
 }
 
-void TestDwavModuleThreads::poolTaskWhileGuiPolls()
+void TestDwavModuleThreads::serviceTaskWhileGuiPolls()
 {
     OpenedModule module(1);
     QCOMPARE(module.initResult, 0);
