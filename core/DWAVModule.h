@@ -176,6 +176,8 @@ public:
     void saveParameterGroup(const QString &subSetName, QSettings &settings, int chan);
     template <typename T>
     void loadParameterGroup(const QString &subSetName, QSettings &settings, int chan);
+    // Every parameter group of the file in its order, written or read.
+    void walkParameterGroups(QSettings &settings, bool saving);
 
     // ---- Parameter access (DWAVModuleAccess.cpp) -------------------------
     // Channel indexes are 0 and 1; any other index is refused (null pointer,
@@ -255,6 +257,14 @@ protected:
     static QString fromCp1251(const char *buffer, int size);
 
     void releaseParameters();
+
+    // The common end of calibrate and calibrateADC, given the status of
+    // their driver call and its source line.
+    int finishCalibration(ViStatus status, int line, const char *operation, void *record);
+
+    // Switches channel c's generator (0 synthesiser, 1 point table), with
+    // its read-back; failures are reported under the given operation.
+    int configGeneratorMode(ViUInt16 c, ViUInt16 genMode, const char *operation, IParameter *set);
 
 private:
     int m_mezNum;

@@ -492,6 +492,22 @@ int DWAVModule::configAWG()
     return 0;
 }
 
+// Generator mode of a channel: 0 the synthesiser (harmonic form), 1 the
+// point table (every other form). The operation names the form's stage.
+int DWAVModule::configGeneratorMode(ViUInt16 c, ViUInt16 genMode, const char *operation,
+                                    IParameter *set)
+{
+    DWAV_CONFIG_CALL(operation, tvkdwav_config_afg_gen(m_moduleSession, c, genMode));
+    if (m_querySettingsParameters) {
+        ViUInt16 qGen = genMode;
+        DWAV_CONFIG_CALL(operation, tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
+        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
+                      queryKey);
+        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(genMode), set);
+    }
+    return 0;
+}
+
 int DWAVModule::configAFG(int chan)
 {
     if (!checkChannel(chan, "configAFG"))
@@ -547,14 +563,8 @@ int DWAVModule::configHarmonicalAFG(int chan)
     }
 
     // 2. The synthesiser generates this form.
-    DWAV_CONFIG_CALL("configHarmonicalAFG", tvkdwav_config_afg_gen(m_moduleSession, c, 0));
-    if (query) {
-        ViUInt16 qGen = 0;
-        DWAV_CONFIG_CALL("configHarmonicalAFG", tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
-        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
-                      queryKey);
-        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(0), &h);
-    }
+    if (const int status = configGeneratorMode(c, 0, "configHarmonicalAFG", &h))
+        return status;
 
     // 3. Level limits and offset.
     const ViUInt16 levelLimit = flag(value("levelLimit"));
@@ -634,14 +644,8 @@ int DWAVModule::configTriangleAFG(int chan)
         return status;
     }
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    DWAV_CONFIG_CALL("configTriangleAFG", tvkdwav_config_afg_gen(m_moduleSession, c, 1));
-    if (m_querySettingsParameters) {
-        ViUInt16 qGen = 1;
-        DWAV_CONFIG_CALL("configTriangleAFG", tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
-        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
-                      queryKey);
-        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(1));
-    }
+    if (const int status = configGeneratorMode(c, 1, "configTriangleAFG", nullptr))
+        return status;
     DWAV_CONFIG_CALL("configTriangleAFG",
                      tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
     return 0;
@@ -674,14 +678,8 @@ int DWAVModule::configImpulseAFG(int chan)
         return status;
     }
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    DWAV_CONFIG_CALL("configImpulseAFG", tvkdwav_config_afg_gen(m_moduleSession, c, 1));
-    if (m_querySettingsParameters) {
-        ViUInt16 qGen = 1;
-        DWAV_CONFIG_CALL("configImpulseAFG", tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
-        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
-                      queryKey);
-        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(1));
-    }
+    if (const int status = configGeneratorMode(c, 1, "configImpulseAFG", nullptr))
+        return status;
     DWAV_CONFIG_CALL("configImpulseAFG",
                      tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
     return 0;
@@ -694,14 +692,8 @@ int DWAVModule::configLevelAFG(int chan)
     const auto l = qvariant_cast<LevelParameters>(m_afgParameters[chan]->getParameter(levelKey()));
     const double level = l.getParameter(QStringLiteral("level")).toDouble();
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    DWAV_CONFIG_CALL("configLevelAFG", tvkdwav_config_afg_gen(m_moduleSession, c, 1));
-    if (m_querySettingsParameters) {
-        ViUInt16 qGen = 1;
-        DWAV_CONFIG_CALL("configLevelAFG", tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
-        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
-                      queryKey);
-        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(1));
-    }
+    if (const int status = configGeneratorMode(c, 1, "configLevelAFG", nullptr))
+        return status;
     DWAV_CONFIG_CALL("configLevelAFG", tvkdwav_afg_setData(m_moduleSession, c, &level, 1, 0.0));
     return 0;
 }
@@ -718,15 +710,8 @@ int DWAVModule::configMultilevelAFG(int chan)
     const double period = T * 1e-9;
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
 
-    DWAV_CONFIG_CALL("configMultilevelAFG", tvkdwav_config_afg_gen(m_moduleSession, c, 1));
-    if (m_querySettingsParameters) {
-        ViUInt16 qGen = 1;
-        DWAV_CONFIG_CALL("configMultilevelAFG",
-                         tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
-        logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
-                      queryKey);
-        checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(1));
-    }
+    if (const int status = configGeneratorMode(c, 1, "configMultilevelAFG", nullptr))
+        return status;
     DWAV_CONFIG_CALL("configMultilevelAFG",
                      tvkdwav_afg_setData(m_moduleSession, c, points.data(), count, period));
     if (m_querySettingsParameters) {
