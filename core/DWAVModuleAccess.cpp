@@ -14,6 +14,7 @@
 #include "LevelParameters.h"
 #include "Logger.h"
 #include "MultilevelParameters.h"
+#include "PointTables.h"
 #include "TriangularParameters.h"
 
 namespace {
@@ -184,32 +185,15 @@ int DWAVModule::setParameterIfExists(IParameter *set, const QString &key, const 
 
 long double DWAVModule::dataSpeed() const
 {
-    switch (commonParameter(QStringLiteral("dataSpeed")).toUInt()) {
-    case 1:
-        return 150000000.0L;
-    case 2:
-        return 300000000.0L;
-    case 3:
-        return 600000000.0L;
-    default:
-        return 75000000.0L;
-    }
+    return PointTables::sampleRate(commonParameter(QStringLiteral("dataSpeed")).toUInt());
 }
 
+// The sampling frequency codes are those of the data rate, plus 4 for the
+// doubled clock.
 long double DWAVModule::sampleFreq() const
 {
-    switch (commonParameter(QStringLiteral("sampleFreq")).toUInt()) {
-    case 1:
-        return 150000000.0L;
-    case 2:
-        return 300000000.0L;
-    case 3:
-        return 600000000.0L;
-    case 4:
-        return 1200000000.0L;
-    default:
-        return 75000000.0L;
-    }
+    const uint code = commonParameter(QStringLiteral("sampleFreq")).toUInt();
+    return code == 4 ? 1200000000.0L : PointTables::sampleRate(code);
 }
 
 int DWAVModule::setParameterValue(const QString &setName, const QString &subSetType,

@@ -129,34 +129,31 @@ int DWAVModule::calibrate(ushort chan, void *record)
 {
     if (!record || !checkChannel(chan, "DWAVModule::calibrate"))
         return -1;
-    const ViStatus status = tvkdwav_calibrate(m_moduleSession, 0, chan);
-    setLastStatus(status);
-    if (status < 0) {
-        reportLocation(__LINE__, "calibrate");
-    } else {
-        setLastStatus(getCalibrationData(record));
-        if (lastStatus() < 0)
-            reportLocation(__LINE__, "calibrate");
-    }
-    // Statuses go back unchanged: the calibration dialog turns some of them
-    // (a missing multimeter library) into messages of its own.
-    const int outcome = lastStatus();
-    errorMessage(outcome);
-    return outcome;
+    return finishCalibration(tvkdwav_calibrate(m_moduleSession, 0, chan), __LINE__, "calibrate",
+                             record);
 }
 
 int DWAVModule::calibrateADC(void *record, char *message)
 {
     if (!record || !message)
         return -1;
-    const ViStatus status = tvkdwav_calibrate_ADC(m_moduleSession, message);
+    return finishCalibration(tvkdwav_calibrate_ADC(m_moduleSession, message), __LINE__,
+                             "calibrateADC", record);
+}
+
+// After a calibration run (status from the driver call at the given line):
+// a good run brings the new coefficients into the record. Statuses go back
+// unchanged: the calibration dialog turns some of them (a missing
+// multimeter library) into messages of its own.
+int DWAVModule::finishCalibration(ViStatus status, int line, const char *operation, void *record)
+{
     setLastStatus(status);
     if (status < 0) {
-        reportLocation(__LINE__, "calibrateADC");
+        reportLocation(line, operation);
     } else {
         setLastStatus(getCalibrationData(record));
         if (lastStatus() < 0)
-            reportLocation(__LINE__, "calibrateADC");
+            reportLocation(__LINE__, operation);
     }
     const int outcome = lastStatus();
     errorMessage(outcome);
