@@ -141,6 +141,78 @@ void DWAVModule::loadParameterGroup(const QString &subSetName, QSettings &settin
     settings.endGroup();
 }
 
+namespace {
+
+template <typename T>
+struct SubSetTag {
+    using Type = T;
+};
+
+} // namespace
+
+// Saving and loading visit the same groups in the same order; only what is
+// done with each key (or sub-set group) differs.
+void DWAVModule::walkParameterGroups(QSettings &settings, bool saving)
+{
+    auto plainKey = [this, &settings, saving](IParameter *set, const QString &key) {
+        if (saving)
+            writeParameterSettings(settings, set, key);
+        else
+            readParameterSettings(settings, set, key);
+    };
+    auto wholeSet = [&plainKey](IParameter *set) {
+        const auto keys = set->parameters().keys();
+        for (const QString &key : keys)
+            plainKey(set, key);
+    };
+    auto subSetGroup = [this, &settings, saving](auto tag, const QString &key, int chan) {
+        using T = typename decltype(tag)::Type;
+        if (saving)
+            saveParameterGroup<T>(key, settings, chan);
+        else
+            loadParameterGroup<T>(key, settings, chan);
+    };
+
+    settings.beginGroup(chanGroup);
+    for (int chan = 0; chan < ChannelCount; ++chan) {
+        settings.beginGroup(chanSubGroup(chan));
+        wholeSet(m_chanParameters[chan]);
+        settings.endGroup();
+    }
+    settings.endGroup();
+
+    settings.beginGroup(commonGroup);
+    wholeSet(m_commonParameters);
+    settings.endGroup();
+
+    settings.beginGroup(qmGroup);
+    wholeSet(m_qmParameters);
+    settings.endGroup();
+
+    settings.beginGroup(afgGroup);
+    for (int chan = 0; chan < ChannelCount; ++chan) {
+        settings.beginGroup(chanSubGroup(chan));
+        AFGParameters *afg = m_afgParameters[chan];
+        const auto keys = afg->parameters().keys();
+        for (const QString &key : keys) {
+            switch (subSetOf(key)) {
+            case SubSet::Harmonical: subSetGroup(SubSetTag<HarmonicalParameters>(), key, chan); break;
+            case SubSet::Triangular: subSetGroup(SubSetTag<TriangularParameters>(), key, chan); break;
+            case SubSet::Impulse: subSetGroup(SubSetTag<ImpulseParameters>(), key, chan); break;
+            case SubSet::Level: subSetGroup(SubSetTag<LevelParameters>(), key, chan); break;
+            case SubSet::Multilevel: subSetGroup(SubSetTag<MultilevelParameters>(), key, chan); break;
+            case SubSet::None: plainKey(afg, key); break;
+            }
+        }
+        settings.endGroup();
+    }
+    settings.endGroup();
+
+    settings.beginGroup(awgGroup);
+    wholeSet(m_awgParameters);
+    settings.endGroup();
+}
+
 int DWAVModule::saveSettings(const QString &filePath)
 {
     const QFileInfo target(filePath);
@@ -171,50 +243,7 @@ int DWAVModule::saveSettings(const QString &filePath)
         settings.setValue(QStringLiteral("querySettingsParameters"), m_querySettingsParameters);
         settings.endGroup();
 
-        auto writeSet = [this, &settings](IParameter *set) {
-            const auto keys = set->parameters().keys();
-            for (const QString &key : keys)
-                writeParameterSettings(settings, set, key);
-        };
-
-        settings.beginGroup(chanGroup);
-        for (int chan = 0; chan < ChannelCount; ++chan) {
-            settings.beginGroup(chanSubGroup(chan));
-            writeSet(m_chanParameters[chan]);
-            settings.endGroup();
-        }
-        settings.endGroup();
-
-        settings.beginGroup(commonGroup);
-        writeSet(m_commonParameters);
-        settings.endGroup();
-
-        settings.beginGroup(qmGroup);
-        writeSet(m_qmParameters);
-        settings.endGroup();
-
-        settings.beginGroup(afgGroup);
-        for (int chan = 0; chan < ChannelCount; ++chan) {
-            settings.beginGroup(chanSubGroup(chan));
-            AFGParameters *afg = m_afgParameters[chan];
-            const auto keys = afg->parameters().keys();
-            for (const QString &key : keys) {
-                switch (subSetOf(key)) {
-                case SubSet::Harmonical: saveParameterGroup<HarmonicalParameters>(key, settings, chan); break;
-                case SubSet::Triangular: saveParameterGroup<TriangularParameters>(key, settings, chan); break;
-                case SubSet::Impulse: saveParameterGroup<ImpulseParameters>(key, settings, chan); break;
-                case SubSet::Level: saveParameterGroup<LevelParameters>(key, settings, chan); break;
-                case SubSet::Multilevel: saveParameterGroup<MultilevelParameters>(key, settings, chan); break;
-                case SubSet::None: writeParameterSettings(settings, afg, key); break;
-                }
-            }
-            settings.endGroup();
-        }
-        settings.endGroup();
-
-        settings.beginGroup(awgGroup);
-        writeSet(m_awgParameters);
-        settings.endGroup();
+        walkParameterGroups(settings, true);
 
         // Written now, not when some event loop gets round to it, so the
         // outcome is known before this returns.
@@ -290,49 +319,6 @@ int DWAVModule::loadSettings(const QString &filePath)
     m_querySettingsParameters = settings.value(QStringLiteral("querySettingsParameters")).toBool();
     settings.endGroup();
 
-    auto readSet = [this, &settings](IParameter *set) {
-        const auto keys = set->parameters().keys();
-        for (const QString &key : keys)
-            readParameterSettings(settings, set, key);
-    };
-
-    settings.beginGroup(chanGroup);
-    for (int chan = 0; chan < ChannelCount; ++chan) {
-        settings.beginGroup(chanSubGroup(chan));
-        readSet(m_chanParameters[chan]);
-        settings.endGroup();
-    }
-    settings.endGroup();
-
-    settings.beginGroup(commonGroup);
-    readSet(m_commonParameters);
-    settings.endGroup();
-
-    settings.beginGroup(qmGroup);
-    readSet(m_qmParameters);
-    settings.endGroup();
-
-    settings.beginGroup(afgGroup);
-    for (int chan = 0; chan < ChannelCount; ++chan) {
-        settings.beginGroup(chanSubGroup(chan));
-        AFGParameters *afg = m_afgParameters[chan];
-        const auto keys = afg->parameters().keys();
-        for (const QString &key : keys) {
-            switch (subSetOf(key)) {
-            case SubSet::Harmonical: loadParameterGroup<HarmonicalParameters>(key, settings, chan); break;
-            case SubSet::Triangular: loadParameterGroup<TriangularParameters>(key, settings, chan); break;
-            case SubSet::Impulse: loadParameterGroup<ImpulseParameters>(key, settings, chan); break;
-            case SubSet::Level: loadParameterGroup<LevelParameters>(key, settings, chan); break;
-            case SubSet::Multilevel: loadParameterGroup<MultilevelParameters>(key, settings, chan); break;
-            case SubSet::None: readParameterSettings(settings, afg, key); break;
-            }
-        }
-        settings.endGroup();
-    }
-    settings.endGroup();
-
-    settings.beginGroup(awgGroup);
-    readSet(m_awgParameters);
-    settings.endGroup();
+    walkParameterGroups(settings, false);
     return 0;
 }
