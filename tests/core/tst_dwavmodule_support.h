@@ -130,6 +130,17 @@ struct OpenedModule
     DWAVModule *operator->() const { return module.get(); }
 };
 
+// Brings an initialised module on to state 3 or 4 through the ordinary
+// commands; true when every command on the way succeeded.
+inline bool bringToState(DWAVModule *module, int reached)
+{
+    if (reached >= DWAVModule::DeviceConfigured && module->configure() != 0)
+        return false;
+    if (reached >= DWAVModule::DeviceStarted && module->start() != 0)
+        return false;
+    return true;
+}
+
 // Every message of one position, as it was logged.
 class Messages
 {
