@@ -22,10 +22,11 @@ extern "C" {
 #define TVKBASE_REVISION_BUFLEN 128
 #define TVKBASE_ERROR_MESSAGE_BUFLEN 256
 
-/* Statuses of this driver (the VXIplug&play instrument range). */
+/* Statuses of this driver (the VXIplug&play instrument range). They lie
+ * apart from the module driver's, since the panel asks this driver for the
+ * texts of module statuses too. */
 #define TVKBASE_ERROR_OFFSET (_VI_ERROR + 0x3FFC0800L)
-#define TVKBASE_ERROR_NOT_CARRIER (TVKBASE_ERROR_OFFSET + 0x01L)
-#define TVKBASE_ERROR_INV_POSITION (TVKBASE_ERROR_OFFSET + 0x02L)
+#define TVKBASE_ERROR_NOT_CARRIER (TVKBASE_ERROR_OFFSET + 0x101L)
 
 /* Opens the carrier at `resource` (a VISA resource name, local 8-bit
  * encoding). On a status >= 0, *session is the carrier session. */

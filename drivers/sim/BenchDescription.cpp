@@ -9,17 +9,6 @@ namespace dwavsim {
 
 namespace {
 
-std::string trimmed(const std::string &text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(text[first])))
-        ++first;
-    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])))
-        --last;
-    return text.substr(first, last - first);
-}
-
 std::string lower(std::string text)
 {
     for (char &c : text)
@@ -77,26 +66,60 @@ bool parseBool(const std::string &text, bool &value)
     return false;
 }
 
-bool parseUnsigned(const std::string &text, unsigned long long max, unsigned long long &value)
+std::string trimmed(const std::string &text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && std::isspace(static_cast<unsigned char>(text[first])))
+        ++first;
+    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])))
+        --last;
+    return text.substr(first, last - first);
+}
+
+bool parseInteger(const std::string &text, long long low, unsigned long long high, long long &value)
 {
     const std::string t = trimmed(text);
-    if (t.empty() || !std::isdigit(static_cast<unsigned char>(t[0])))
+    const bool negative = !t.empty() && t[0] == '-';
+    std::string digits = negative ? t.substr(1) : t;
+    // Decimal unless marked 0x: a written "010" means ten, as people read it.
+    int base = 10;
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        base = 16;
+        digits = digits.substr(2);
+    }
+    if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0])))
         return false;
     errno = 0;
     char *end = nullptr;
-    value = std::strtoull(t.c_str(), &end, 0);
-    return errno == 0 && *end == '\0' && value <= max;
+    const unsigned long long magnitude = std::strtoull(digits.c_str(), &end, base);
+    if (errno != 0 || *end != '\0')
+        return false;
+    if (negative) {
+        if (low >= 0 || magnitude > static_cast<unsigned long long>(-(low + 1)) + 1)
+            return false;
+        value = magnitude == 0 ? 0 : -static_cast<long long>(magnitude - 1) - 1;
+        return true;
+    }
+    if (magnitude > high)
+        return false;
+    value = static_cast<long long>(magnitude);
+    return true;
+}
+
+bool parseUnsigned(const std::string &text, unsigned long long max, unsigned long long &value)
+{
+    long long v = 0;
+    if (!parseInteger(text, 0, max, v))
+        return false;
+    value = static_cast<unsigned long long>(v);
+    return true;
 }
 
 bool parseSigned16(const std::string &text, std::int16_t &value)
 {
-    const std::string t = trimmed(text);
-    if (t.empty())
-        return false;
-    errno = 0;
-    char *end = nullptr;
-    const long long v = std::strtoll(t.c_str(), &end, 0);
-    if (errno != 0 || *end != '\0' || v < -32768 || v > 65535)
+    long long v = 0;
+    if (!parseInteger(text, -32768, 65535, v))
         return false;
     // Codes such as 0x8042 are given as their 16-bit pattern.
     value = static_cast<std::int16_t>(static_cast<std::uint16_t>(v));
@@ -312,6 +335,9 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                     return fail("resource '" + name + "' is described twice");
                 if (name.find("::") == std::string::npos)
                     return fail("'" + name + "' is no VISA resource name");
+                // VISA hands names out in buffers of 256 bytes.
+                if (name.size() > 255)
+                    return fail("resource name longer than 255 characters");
                 ResourceProfile profile;
                 profile.name = name;
                 bench.resources.push_back(profile);

@@ -60,7 +60,10 @@ struct BenchDescription
     ResourceProfile *find(const std::string &name);
 };
 
-// Parsing helpers shared with the control API.
+// Parsing helpers shared with the control API and the fault lists.
+std::string trimmed(const std::string &text);
+// A decimal or 0x-hexadecimal integer, optionally negative, within low..high.
+bool parseInteger(const std::string &text, long long low, unsigned long long high, long long &value);
 bool parseBool(const std::string &text, bool &value);
 bool parseUnsigned(const std::string &text, unsigned long long max, unsigned long long &value);
 bool parseSigned16(const std::string &text, std::int16_t &value);

@@ -1,8 +1,8 @@
 #include "FaultTable.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdlib>
+#include "BenchDescription.h"
+
+#include <cstdint>
 
 namespace dwavsim {
 
@@ -35,28 +35,11 @@ const char *const functionNames[] = {
     "tvkdwav_revision_query", "tvkdwav_cmpVersions", "tvkdwav_error_message",
 };
 
-std::string trimmed(const std::string &text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(text[first])))
-        ++first;
-    while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1])))
-        --last;
-    return text.substr(first, last - first);
-}
-
 bool parseStatus(const std::string &text, std::int32_t &status)
 {
-    if (text.empty())
-        return false;
-    errno = 0;
-    char *end = nullptr;
-    const long long value = std::strtoll(text.c_str(), &end, 0);
-    if (errno != 0 || *end != '\0')
-        return false;
     // Hexadecimal statuses are written as their 32-bit pattern.
-    if (value < INT32_MIN || value > static_cast<long long>(UINT32_MAX))
+    long long value = 0;
+    if (!parseInteger(text, INT32_MIN, UINT32_MAX, value))
         return false;
     status = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     return true;
@@ -99,11 +82,8 @@ bool FaultTable::parseEntry(const std::string &entry, Fault &fault, std::string 
         const std::string count = trimmed(name.substr(at + 1));
         name = trimmed(name.substr(0, at));
         if (count != "*") {
-            char *end = nullptr;
-            errno = 0;
-            const unsigned long long n = std::strtoull(count.c_str(), &end, 10);
-            if (count.empty() || !std::isdigit(static_cast<unsigned char>(count[0]))
-                || *end != '\0' || errno != 0 || n == 0 || n > 0xFFFFFFFFull) {
+            unsigned long long n = 0;
+            if (!parseUnsigned(count, 0xFFFFFFFFull, n) || n == 0) {
                 error = "fault '" + entry + "': call number '" + count
                         + "' is not a positive number or '*'";
                 return false;

@@ -61,7 +61,6 @@ const Entry entries[] = {
     {VI_WARN_NSUP_ERROR_QUERY, "Error query not supported."},
     {VI_WARN_NSUP_REV_QUERY, "Revision query not supported."},
     {TVKBASE_ERROR_NOT_CARRIER, "The resource is not a TVKBASE carrier."},
-    {TVKBASE_ERROR_INV_POSITION, "Mezzanine position must be 1 to 8."},
     {TVKDWAV_ERROR_NOT_CONNECTED, "The driver session is not connected to a module."},
     {TVKDWAV_ERROR_NO_MODULE, "No module at the given mezzanine position."},
     {TVKDWAV_ERROR_NOT_DWAV, "The module at the given mezzanine position is not a DWAV module."},

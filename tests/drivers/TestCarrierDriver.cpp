@@ -102,7 +102,8 @@ private slots:
         const char *bench = "[resource VXI0::8::INSTR]\ninterface = vxi\n"
                             "[module VXI0::8::INSTR 1]\ntype = 0x8042\n"
                             "[module VXI0::8::INSTR 2]\ntype = 0x1042\n"
-                            "[module VXI0::8::INSTR 3]\npresent = no\n";
+                            "[module VXI0::8::INSTR 3]\npresent = no\n"
+                            "[module VXI0::8::INSTR 4]\ntype = 066\n";
         char error[256];
         QCOMPARE(dwavbench_load_text(bench, error, sizeof error), 0);
         ViSession carrier = VI_NULL;
@@ -114,6 +115,9 @@ private slots:
         QCOMPARE(code, ViInt16(0x1042));
         QCOMPARE(tvkbase_m_type_q(carrier, 3, &present, &code), ViStatus(VI_SUCCESS));
         QCOMPARE(present, ViInt16(0));
+        // A leading zero is no octal mark.
+        QCOMPARE(tvkbase_m_type_q(carrier, 4, &present, &code), ViStatus(VI_SUCCESS));
+        QCOMPARE(code, ViInt16(66));
         tvkbase_close(carrier);
     }
 
@@ -139,6 +143,11 @@ private slots:
         QCOMPARE(QByteArray(text), QByteArray("Parameter 2 out of range."));
         QCOMPARE(tvkbase_error_message(VI_NULL, TVKDWAV_ERROR_AWG_COUNT, text), ViStatus(VI_SUCCESS));
         QVERIFY(QByteArray(text).contains("AWG sample count"));
+        // Module and carrier statuses never share a number, so each keeps its text.
+        QCOMPARE(tvkbase_error_message(VI_NULL, TVKDWAV_ERROR_NOT_CONNECTED, text), ViStatus(VI_SUCCESS));
+        QVERIFY2(QByteArray(text).contains("not connected"), text);
+        QCOMPARE(tvkbase_error_message(VI_NULL, TVKBASE_ERROR_NOT_CARRIER, text), ViStatus(VI_SUCCESS));
+        QVERIFY2(QByteArray(text).contains("not a TVKBASE carrier"), text);
         QCOMPARE(tvkbase_error_message(VI_NULL, ViStatus(0xBFFC0999), text), ViStatus(VI_WARN_UNKNOWN_STATUS));
         QCOMPARE(QByteArray(text), QByteArray("Unknown status code 0xBFFC0999."));
         QCOMPARE(tvkbase_error_message(VI_NULL, 0, nullptr), ViStatus(VI_ERROR_PARAMETER3));
