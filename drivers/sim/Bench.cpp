@@ -89,8 +89,25 @@ ViStatus Bench::call(const char *function, const Args &args, const Body &body)
 
 // ---- Loading ------------------------------------------------------------------
 
+namespace {
+
+bool readFile(const std::string &path, std::string &text)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream content;
+    content << file.rdbuf();
+    text = content.str();
+    return true;
+}
+
+} // namespace
+
 void Bench::fail(const std::string &reason, ViStatus status, bool report)
 {
+    // Sessions on the old chassis would name resources that no longer exist.
+    closeAll();
     m_description = BenchDescription();
     m_models.clear();
     m_faults.clear();
@@ -131,32 +148,35 @@ bool Bench::use(const BenchDescription &description, std::string &error)
     return true;
 }
 
+bool Bench::useText(const std::string &text, const std::string &origin, bool report)
+{
+    BenchDescription description;
+    std::string reason;
+    if (!BenchDescription::parse(text, origin, description, reason)) {
+        fail(reason, VI_ERROR_INV_SETUP, report);
+        return false;
+    }
+    if (!use(description, reason)) {
+        fail(origin + ": " + reason, VI_ERROR_INV_SETUP, report);
+        return false;
+    }
+    return true;
+}
+
 void Bench::loadFromEnvironment()
 {
     std::string reason;
     if (!m_journal.setFile(environment("DWAV_BENCH_JOURNAL"), reason))
         std::fprintf(stderr, "dwav bench: DWAV_BENCH_JOURNAL: %s\n", oneLine(reason).c_str());
 
-    BenchDescription description = BenchDescription::builtIn();
     const std::string path = environment("DWAV_BENCH");
-    if (!path.empty()) {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS, true);
-            return;
-        }
-        std::ostringstream text;
-        text << file.rdbuf();
-        if (!BenchDescription::parse(text.str(), "DWAV_BENCH file '" + path + "'", description,
-                                     reason)) {
-            fail(reason, VI_ERROR_INV_SETUP, true);
-            return;
-        }
-    }
-    if (!use(description, reason)) {
-        fail("DWAV_BENCH file '" + path + "': " + reason, VI_ERROR_INV_SETUP, true);
+    std::string text;
+    if (path.empty())
+        use(BenchDescription::builtIn(), reason);
+    else if (!readFile(path, text))
+        return fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS, true);
+    else if (!useText(text, "DWAV_BENCH file '" + path + "'", true))
         return;
-    }
     const std::string faults = environment("DWAV_BENCH_FAULTS");
     if (!m_faults.addList(faults, reason))
         fail("DWAV_BENCH_FAULTS: " + reason, VI_ERROR_INV_SETUP, true);
@@ -181,49 +201,21 @@ void Bench::loadDefault()
 bool Bench::loadText(const std::string &text, std::string &error)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
-    BenchDescription description;
-    std::string reason;
-    if (!BenchDescription::parse(text, "bench text", description, reason)) {
-        closeAll();
-        fail(reason, VI_ERROR_INV_SETUP);
-        error = m_loadError;
-        return false;
-    }
-    if (!use(description, reason)) {
-        fail("bench text: " + reason, VI_ERROR_INV_SETUP);
-        error = m_loadError;
-        return false;
-    }
-    return true;
+    const bool ok = useText(text, "bench text", false);
+    error = m_loadError;
+    return ok;
 }
 
 bool Bench::loadFile(const std::string &path, std::string &error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        std::lock_guard<std::mutex> guard(m_mutex);
-        closeAll();
-        fail("cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
-        error = m_loadError;
-        return false;
-    }
-    std::ostringstream text;
-    text << file.rdbuf();
+    std::string text;
+    const bool readable = readFile(path, text);
     std::lock_guard<std::mutex> guard(m_mutex);
-    BenchDescription description;
-    std::string reason;
-    if (!BenchDescription::parse(text.str(), "bench file '" + path + "'", description, reason)) {
-        closeAll();
-        fail(reason, VI_ERROR_INV_SETUP);
-        error = m_loadError;
-        return false;
-    }
-    if (!use(description, reason)) {
-        fail("bench file '" + path + "': " + reason, VI_ERROR_INV_SETUP);
-        error = m_loadError;
-        return false;
-    }
-    return true;
+    if (!readable)
+        fail("cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
+    const bool ok = readable && useText(text, "bench file '" + path + "'", false);
+    error = m_loadError;
+    return ok;
 }
 
 std::string Bench::loadErrorText()
@@ -313,11 +305,12 @@ std::string Bench::detail(ViSession vi, ViStatus status) const
     return it->second.detail;
 }
 
-bool Bench::lockedByOther(ViSession vi, const std::string &resource) const
+bool Bench::lockedByOther(ViSession vi, const std::string &resource, bool sharedToo) const
 {
     for (const auto &entry : m_sessions) {
-        if (entry.first != vi && entry.second.exclusiveLocks > 0
-            && sameName(entry.second.resource, resource))
+        const Session &s = entry.second;
+        const bool locked = s.exclusiveLocks > 0 || (sharedToo && s.sharedLocks > 0);
+        if (entry.first != vi && locked && sameName(s.resource, resource))
             return true;
     }
     return false;

@@ -62,8 +62,9 @@ public:
     // Refuses with `status`, keeping `detail` for the status text.
     ViStatus refuse(ViSession vi, ViStatus status, const std::string &detail);
     std::string detail(ViSession vi, ViStatus status) const;
-    // Whether another session than `vi` holds a lock on `resource`.
-    bool lockedByOther(ViSession vi, const std::string &resource) const;
+    // Whether another session than `vi` holds an exclusive lock on
+    // `resource` (`sharedToo`: or a shared one).
+    bool lockedByOther(ViSession vi, const std::string &resource, bool sharedToo = false) const;
     void reportLoadError() const;
 
     // ---- Control: each takes the lock itself
@@ -101,6 +102,8 @@ private:
     Bench();
     void loadFromEnvironment();
     bool use(const BenchDescription &description, std::string &error);
+    // Parses and uses a bench description; `origin` names it in errors.
+    bool useText(const std::string &text, const std::string &origin, bool report);
     // `report`: say so on standard error (loads from the environment).
     void fail(const std::string &reason, ViStatus status, bool report = false);
     void closeAll();

@@ -163,7 +163,7 @@ ViStatus _VI_FUNC viOpen(ViSession sesn, ViConstRsrc name, ViAccessMode mode, Vi
         const dwavsim::ResourceProfile *resource = bench.resource(name);
         if (!resource)
             return VI_ERROR_RSRC_NFOUND;
-        if ((mode & VI_EXCLUSIVE_LOCK) && bench.lockedByOther(0, resource->name))
+        if ((mode & VI_EXCLUSIVE_LOCK) && bench.lockedByOther(0, resource->name, true))
             return VI_ERROR_RSRC_LOCKED;
         Bench::Session session;
         session.kind = Bench::Kind::Instrument;
@@ -282,7 +282,9 @@ ViStatus _VI_FUNC viLock(ViSession vi, ViAccessMode lockType, ViUInt32 timeout,
             return VI_ERROR_INV_OBJECT;
         if (lockType != VI_EXCLUSIVE_LOCK && lockType != VI_SHARED_LOCK)
             return VI_ERROR_INV_LOCK_TYPE;
-        if (bench.lockedByOther(vi, s->resource))
+        // An exclusive lock excludes every other lock, a shared one only
+        // the exclusive locks of others.
+        if (bench.lockedByOther(vi, s->resource, lockType == VI_EXCLUSIVE_LOCK))
             return VI_ERROR_RSRC_LOCKED;
         if (lockType == VI_EXCLUSIVE_LOCK) {
             const bool nested = s->exclusiveLocks > 0;

@@ -142,10 +142,13 @@ private slots:
         QCOMPARE(tvkbase_init(BenchFixture::vxiCarrier(), 1, 1, &carrier), ViStatus(VI_ERROR_TMO));
         QCOMPARE(tvkbase_init(BenchFixture::vxiCarrier(), 1, 1, &carrier), ViStatus(VI_ERROR_TMO));
 
+        ViSession rm = VI_NULL;
+        QCOMPARE(viOpenDefaultRM(&rm), ViStatus(VI_SUCCESS));
         qputenv("DWAV_BENCH_FAULTS", "tvkbase_init:-1,,nonsense");
         QCOMPARE(dwavbench_reset(error, sizeof error), -1);
+        // Nothing of the old chassis stays open.
+        QCOMPARE(dwavbench_open_sessions(), size_t(0));
         QVERIFY2(QByteArray(error).startsWith("DWAV_BENCH_FAULTS: "), error);
-        ViSession rm = VI_NULL;
         QCOMPARE(viOpenDefaultRM(&rm), ViStatus(VI_ERROR_INV_SETUP));
         QCOMPARE(QByteArray(dwavbench_load_error()), QByteArray(error));
     }
@@ -163,6 +166,8 @@ private slots:
         QTest::newRow("same resource twice") << QByteArray("[resource A::1::INSTR]\n[resource a::1::instr]\n")
                                              << "described twice";
         QTest::newRow("not a resource name") << QByteArray("[resource printer]\n") << "no VISA resource name";
+        QTest::newRow("resource name too long") << "[resource VXI0::" + QByteArray(250, '7') + "::INSTR]\n"
+                                                << "longer than 255 characters";
         QTest::newRow("unknown key") << QByteArray("[resource VXI0::1::INSTR]\ncolour = red\n")
                                      << "line 2: unknown resource key 'colour'";
         QTest::newRow("bad interface") << QByteArray("[resource VXI0::1::INSTR]\ninterface = firewire\n")

@@ -199,6 +199,10 @@ private slots:
         QCOMPARE(viUnlock(first), VI_SUCCESS_NESTED_EXCLUSIVE);
         QCOMPARE(viUnlock(first), VI_SUCCESS);
         QCOMPARE(viQueryf(second, "*IDN?\n", "%t", buffer), VI_SUCCESS);
+        // A shared lock admits other shared locks but no exclusive one.
+        QCOMPARE(viLock(second, VI_SHARED_LOCK, 2000, "key", nullptr), VI_SUCCESS);
+        QCOMPARE(viLock(first, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL), VI_ERROR_RSRC_LOCKED);
+        QCOMPARE(viLock(first, VI_SHARED_LOCK, 2000, "key", nullptr), VI_SUCCESS);
     }
 
     void closingTheManagerClosesItsSessions()
