@@ -103,6 +103,10 @@
         <source>the file is not a readable settings file</source>
         <translation>the file is not a readable settings file</translation>
     </message>
+    <message>
+        <source>the file is too large to be a settings file</source>
+        <translation>the file is too large to be a settings file</translation>
+    </message>
 </context>
 <context>
     <name>Dimensions</name>

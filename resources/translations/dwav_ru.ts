@@ -103,6 +103,10 @@
         <source>the file is not a readable settings file</source>
         <translation>файл не является читаемым файлом настроек</translation>
     </message>
+    <message>
+        <source>the file is too large to be a settings file</source>
+        <translation>файл слишком велик для файла настроек</translation>
+    </message>
 </context>
 <context>
     <name>Dimensions</name>
