@@ -83,15 +83,16 @@ Args &Args::p(const char *name, const void *value)
     return add(name, value ? "buffer" : "null");
 }
 
-Args &Args::values(const char *name, const double *values, unsigned long count)
+Args &Args::list(const char *name, bool given, unsigned long count,
+                 const std::function<std::string(unsigned long)> &shown)
 {
-    if (!values)
+    if (!given)
         return add(name, "null");
     std::string text = "[";
     for (unsigned long k = 0; k < count && k < shownValues; ++k) {
         if (k)
             text += ' ';
-        text += number("%.6g", values[k]);
+        text += shown(k);
     }
     if (count > shownValues)
         text += " ...";
@@ -99,20 +100,18 @@ Args &Args::values(const char *name, const double *values, unsigned long count)
     return add(name, text);
 }
 
-Args &Args::codes(const char *name, const std::uint16_t *values, unsigned long count)
+Args &Args::values(const char *name, const double *values, unsigned long count)
 {
-    if (!values)
-        return add(name, "null");
-    std::string text = "[";
-    char buffer[16];
-    for (unsigned long k = 0; k < count && k < shownValues; ++k) {
-        std::snprintf(buffer, sizeof buffer, k ? " %04X" : "%04X", static_cast<unsigned>(values[k]));
-        text += buffer;
-    }
-    if (count > shownValues)
-        text += " ...";
-    text += ']';
-    return add(name, text);
+    return list(name, values != nullptr, count, [&](unsigned long k) { return number("%.6g", values[k]); });
+}
+
+Args &Args::values(const char *name, const std::uint16_t *codes, unsigned long count)
+{
+    return list(name, codes != nullptr, count, [&](unsigned long k) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(codes[k]));
+        return std::string(buffer);
+    });
 }
 
 } // namespace dwavsim

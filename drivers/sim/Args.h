@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace dwavsim {
@@ -17,12 +18,15 @@ public:
     Args &s(const char *name, const char *value);
     Args &p(const char *name, const void *value);
     Args &values(const char *name, const double *values, unsigned long count);
-    Args &codes(const char *name, const std::uint16_t *values, unsigned long count);
+    Args &values(const char *name, const std::uint16_t *codes, unsigned long count);
 
     const std::string &text() const { return m_text; }
 
 private:
     Args &add(const char *name, const std::string &value);
+    // "[a b c d ...]": the first values of a buffer, or "null".
+    Args &list(const char *name, bool given, unsigned long count,
+               const std::function<std::string(unsigned long)> &shown);
     std::string m_text;
 };
 

@@ -1,5 +1,8 @@
 #include "Bench.h"
 
+#include "Cp1251.h"
+#include "StatusText.h"
+
 #include "tvkdwav_32.h"
 
 #include <chrono>
@@ -297,12 +300,39 @@ ViStatus Bench::refuse(ViSession vi, ViStatus status, const std::string &detail)
     return status;
 }
 
-std::string Bench::detail(ViSession vi, ViStatus status) const
+ViStatus Bench::statusText(ViSession vi, ViStatus status, char *buffer, std::size_t size) const
 {
+    std::string text;
+    const bool known = StatusText::describe(status, text);
     const auto it = m_sessions.find(vi);
-    if (it == m_sessions.end() || it->second.detailStatus != status)
-        return std::string();
-    return it->second.detail;
+    if (it != m_sessions.end() && it->second.detailStatus == status && !it->second.detail.empty()) {
+        if (!text.empty() && text.back() == '.')
+            text.pop_back();
+        text += ": " + it->second.detail + ".";
+    }
+    Cp1251::copy(text, buffer, size);
+    return known ? VI_SUCCESS : VI_WARN_UNKNOWN_STATUS;
+}
+
+ViStatus Bench::openOnCarrier(const char *name, Kind kind, ViStatus notCarrier, ViPSession vi)
+{
+    if (!vi)
+        return VI_ERROR_PARAMETER4;
+    *vi = VI_NULL;
+    if (!name)
+        return VI_ERROR_PARAMETER1;
+    if (m_loadStatus < 0)
+        return m_loadStatus;
+    const ResourceProfile *profile = resource(name);
+    if (!profile)
+        return VI_ERROR_RSRC_NFOUND;
+    if (!profile->carrier)
+        return notCarrier;
+    Session session;
+    session.kind = kind;
+    session.resource = profile->name;
+    *vi = open(session);
+    return VI_SUCCESS;
 }
 
 bool Bench::lockedByOther(ViSession vi, const std::string &resource, bool sharedToo) const

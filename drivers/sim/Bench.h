@@ -61,7 +61,13 @@ public:
     ViStatus module(ViSession vi, ModuleModel *&model);
     // Refuses with `status`, keeping `detail` for the status text.
     ViStatus refuse(ViSession vi, ViStatus status, const std::string &detail);
-    std::string detail(ViSession vi, ViStatus status) const;
+    // The text for `status`, with the reason of `vi`'s refusal when it was
+    // that status, into `buffer` of `size` bytes; a warning status when the
+    // status is unknown. Both drivers give their texts this way.
+    ViStatus statusText(ViSession vi, ViStatus status, char *buffer, std::size_t size) const;
+    // A driver session of `kind` on the carrier named `resource` (the
+    // drivers' init calls); `notCarrier` is the refusal of other resources.
+    ViStatus openOnCarrier(const char *resource, Kind kind, ViStatus notCarrier, ViPSession session);
     // Whether another session than `vi` holds an exclusive lock on
     // `resource` (`sharedToo`: or a shared one).
     bool lockedByOther(ViSession vi, const std::string &resource, bool sharedToo = false) const;

@@ -228,17 +228,17 @@ void ModuleModel::awgLayoutChanged(std::uint16_t oldPacks, std::uint32_t oldSamp
     }
 }
 
-void ModuleModel::awgWrite(int chan, std::uint16_t packet, const double *values, std::uint32_t count)
+void ModuleModel::awgWrite(int chan, std::uint16_t packet, const double *volts, std::uint32_t count)
 {
     Packet &p = m_awg[chan][packet];
     p.codes = false;
     p.raw.clear();
     p.raw.shrink_to_fit();
-    p.volts.assign(values, values + count);
+    p.volts.assign(volts, volts + count);
 }
 
-void ModuleModel::awgWriteCodes(int chan, std::uint16_t packet, const std::uint16_t *codes,
-                                std::uint32_t count)
+void ModuleModel::awgWrite(int chan, std::uint16_t packet, const std::uint16_t *codes,
+                           std::uint32_t count)
 {
     Packet &p = m_awg[chan][packet];
     p.codes = true;
@@ -247,37 +247,39 @@ void ModuleModel::awgWriteCodes(int chan, std::uint16_t packet, const std::uint1
     p.raw.assign(codes, codes + count);
 }
 
-void ModuleModel::awgRead(int chan, std::uint16_t packet, double *values, std::uint32_t count) const
+void ModuleModel::sample(const Packet &p, std::size_t k, double &volts)
+{
+    volts = p.codes ? voltsOf(p.raw[k]) : p.volts[k];
+}
+
+void ModuleModel::sample(const Packet &p, std::size_t k, std::uint16_t &code)
+{
+    code = p.codes ? p.raw[k] : codeOf(p.volts[k]);
+}
+
+template <typename T>
+void ModuleModel::awgReadAs(int chan, std::uint16_t packet, T *values, std::uint32_t count) const
 {
     const auto it = m_awg[chan].find(packet);
+    const std::size_t held = it == m_awg[chan].end() ? 0
+                             : it->second.codes   ? it->second.raw.size()
+                                                  : it->second.volts.size();
     for (std::uint32_t k = 0; k < count; ++k) {
-        double v = 0.0;
-        if (it != m_awg[chan].end()) {
-            const Packet &p = it->second;
-            if (!p.codes && k < p.volts.size())
-                v = p.volts[k];
-            else if (p.codes && k < p.raw.size())
-                v = voltsOf(p.raw[k]);
-        }
-        values[k] = v;
+        T value = 0;
+        if (k < held)
+            sample(it->second, k, value);
+        values[k] = value;
     }
 }
 
-void ModuleModel::awgReadCodes(int chan, std::uint16_t packet, std::uint16_t *codes,
-                               std::uint32_t count) const
+void ModuleModel::awgRead(int chan, std::uint16_t packet, double *volts, std::uint32_t count) const
 {
-    const auto it = m_awg[chan].find(packet);
-    for (std::uint32_t k = 0; k < count; ++k) {
-        std::uint16_t c = 0;
-        if (it != m_awg[chan].end()) {
-            const Packet &p = it->second;
-            if (p.codes && k < p.raw.size())
-                c = p.raw[k];
-            else if (!p.codes && k < p.volts.size())
-                c = codeOf(p.volts[k]);
-        }
-        codes[k] = c;
-    }
+    awgReadAs(chan, packet, volts, count);
+}
+
+void ModuleModel::awgRead(int chan, std::uint16_t packet, std::uint16_t *codes, std::uint32_t count) const
+{
+    awgReadAs(chan, packet, codes, count);
 }
 
 // ---- Calibration ------------------------------------------------------------

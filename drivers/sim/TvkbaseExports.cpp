@@ -1,7 +1,6 @@
 // The carrier driver of the simulated chassis (library tvkbase_32).
 #include "Bench.h"
 #include "Cp1251.h"
-#include "StatusText.h"
 
 #include "tvkbase_32.h"
 
@@ -16,23 +15,8 @@ ViStatus _VI_FUNC tvkbase_init(ViConstRsrc resource, ViUInt16 idQuery, ViUInt16 
     Bench &bench = Bench::instance();
     const Args args = Args().s("resource", resource).u("idQuery", idQuery).u("reset", reset);
     return bench.call("tvkbase_init", args, [&]() -> ViStatus {
-        if (!session)
-            return VI_ERROR_PARAMETER4;
-        *session = VI_NULL;
-        if (!resource)
-            return VI_ERROR_PARAMETER1;
-        if (bench.loadStatus() < 0)
-            return bench.loadStatus();
-        const dwavsim::ResourceProfile *profile = bench.resource(resource);
-        if (!profile)
-            return VI_ERROR_RSRC_NFOUND;
-        if (!profile->carrier)
-            return idQuery ? VI_ERROR_FAIL_ID_QUERY : TVKBASE_ERROR_NOT_CARRIER;
-        Bench::Session carrier;
-        carrier.kind = Bench::Kind::Carrier;
-        carrier.resource = profile->name;
-        *session = bench.open(carrier);
-        return VI_SUCCESS;
+        return bench.openOnCarrier(resource, Bench::Kind::Carrier,
+                                   idQuery ? VI_ERROR_FAIL_ID_QUERY : TVKBASE_ERROR_NOT_CARRIER, session);
     });
 }
 
@@ -91,16 +75,7 @@ ViStatus _VI_FUNC tvkbase_error_message(ViSession session, ViStatus status, ViCh
     return bench.call("tvkbase_error_message", args, [&]() -> ViStatus {
         if (!message)
             return VI_ERROR_PARAMETER3;
-        std::string text;
-        const bool known = dwavsim::StatusText::describe(status, text);
-        const std::string more = bench.detail(session, status);
-        if (!more.empty()) {
-            if (!text.empty() && text.back() == '.')
-                text.pop_back();
-            text += ": " + more + ".";
-        }
-        dwavsim::Cp1251::copy(text, message, TVKBASE_ERROR_MESSAGE_BUFLEN);
-        return known ? VI_SUCCESS : VI_WARN_UNKNOWN_STATUS;
+        return bench.statusText(session, status, message, TVKBASE_ERROR_MESSAGE_BUFLEN);
     });
 }
 

@@ -3,11 +3,15 @@
 // the matching query.
 #include "ModuleCall.h"
 
+#include <algorithm>
+
 using dwavsim::Args;
 using dwavsim::Bench;
 using dwavsim::ModuleModel;
+using dwavsim::answer;
 using dwavsim::inRange;
 using dwavsim::onModule;
+using dwavsim::out;
 
 namespace {
 
@@ -48,21 +52,12 @@ ViStatus _VI_FUNC tvkdwav_config_chan(ViSession vi, ViUInt16 output, ViUInt16 ch
 ViStatus _VI_FUNC tvkdwav_config_chan_q(ViSession vi, ViPUInt16 output, ViUInt16 chan, ViPUInt16 state,
                                         ViPUInt16 range, ViPReal64 Rn, ViPReal64 offset)
 {
-    const Args args = Args().session("vi", vi).u("chan", chan);
-    return onModule("tvkdwav_config_chan_q", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(output, 2, "no buffer for the output state");
+    return onModule("tvkdwav_config_chan_q", vi, Args().session("vi", vi).u("chan", chan),
+                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 3, "channel must be 0 or 1");
-        DWAV_REQUIRE(state, 4, "no buffer for the channel state");
-        DWAV_REQUIRE(range, 5, "no buffer for the range");
-        DWAV_REQUIRE(Rn, 6, "no buffer for the load resistance");
-        DWAV_REQUIRE(offset, 7, "no buffer for the offset");
         const ModuleModel::Channel &c = m.config.chan[chan];
-        *output = c.output;
-        *state = c.state;
-        *range = c.range;
-        *Rn = c.Rn;
-        *offset = c.offset;
-        return VI_SUCCESS;
+        return answer(bench, vi, out(2, output, c.output), out(4, state, c.state), out(5, range, c.range),
+                      out(6, Rn, c.Rn), out(7, offset, c.offset));
     });
 }
 
@@ -81,12 +76,9 @@ ViStatus _VI_FUNC tvkdwav_config_sample_freq(ViSession vi, ViUInt16 sampleFreq, 
 ViStatus _VI_FUNC tvkdwav_config_sample_freq_q(ViSession vi, ViPUInt16 sampleFreq, ViPUInt16 dataSpeed)
 {
     return onModule("tvkdwav_config_sample_freq_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(sampleFreq, 2, "no buffer for the sampling frequency");
-        DWAV_REQUIRE(dataSpeed, 3, "no buffer for the data rate");
-        *sampleFreq = m.config.sampleFreq;
-        *dataSpeed = m.config.dataSpeed;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, sampleFreq, c.sampleFreq), out(3, dataSpeed, c.dataSpeed));
     });
 }
 
@@ -106,17 +98,11 @@ ViStatus _VI_FUNC tvkdwav_config_source_freq_q(ViSession vi, ViPUInt16 source, V
                                                ViPUInt16 outputState, ViPUInt16 lockDetect)
 {
     return onModule("tvkdwav_config_source_freq_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(source, 2, "no buffer for the source");
-        DWAV_REQUIRE(outputFreq, 3, "no buffer for the output frequency");
-        DWAV_REQUIRE(outputState, 4, "no buffer for the output state");
-        DWAV_REQUIRE(lockDetect, 5, "no buffer for the lock detector");
-        *source = m.config.sfSource;
-        *outputFreq = m.config.sfOutputFreq;
-        *outputState = m.config.sfOutputFreq != 0 ? 1 : 0;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
         // The bench's reference always locks.
-        *lockDetect = 1;
-        return VI_SUCCESS;
+        return answer(bench, vi, out(2, source, c.sfSource), out(3, outputFreq, c.sfOutputFreq),
+                      out(4, outputState, c.sfOutputFreq != 0 ? 1 : 0), out(5, lockDetect, 1));
     });
 }
 
@@ -137,14 +123,9 @@ ViStatus _VI_FUNC tvkdwav_config_filters(ViSession vi, ViUInt16 HB1, ViUInt16 HB
 ViStatus _VI_FUNC tvkdwav_config_filters_q(ViSession vi, ViPUInt16 HB1, ViPUInt16 HB2, ViPUInt16 HB3)
 {
     return onModule("tvkdwav_config_filters_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(HB1, 2, "no buffer for HB1");
-        DWAV_REQUIRE(HB2, 3, "no buffer for HB2");
-        DWAV_REQUIRE(HB3, 4, "no buffer for HB3");
-        *HB1 = m.config.hb[0];
-        *HB2 = m.config.hb[1];
-        *HB3 = m.config.hb[2];
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, HB1, c.hb[0]), out(3, HB2, c.hb[1]), out(4, HB3, c.hb[2]));
     });
 }
 
@@ -168,14 +149,10 @@ ViStatus _VI_FUNC tvkdwav_config_NCO_q(ViSession vi, ViPUInt16 modulNCO, ViPUInt
                                        ViPReal64 freqNCO)
 {
     return onModule("tvkdwav_config_NCO_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(modulNCO, 2, "no buffer for the NCO modulation");
-        DWAV_REQUIRE(attenuateNCO, 3, "no buffer for the NCO attenuation");
-        DWAV_REQUIRE(freqNCO, 4, "no buffer for the NCO frequency");
-        *modulNCO = m.config.modulNCO;
-        *attenuateNCO = m.config.attenuateNCO;
-        *freqNCO = m.config.freqNCO;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, modulNCO, c.modulNCO), out(3, attenuateNCO, c.attenuateNCO),
+                      out(4, freqNCO, c.freqNCO));
     });
 }
 
@@ -201,16 +178,10 @@ ViStatus _VI_FUNC tvkdwav_config_QS_q(ViSession vi, ViPUInt16 premodul, ViPUInt1
                                       ViPUInt16 invertSideBand, ViPUInt16 doubleDataForBothChans)
 {
     return onModule("tvkdwav_config_QS_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(premodul, 2, "no buffer for the pre-modulation");
-        DWAV_REQUIRE(sinXFilter, 3, "no buffer for the sin(x)/x filter");
-        DWAV_REQUIRE(invertSideBand, 4, "no buffer for the side band");
-        DWAV_REQUIRE(doubleDataForBothChans, 5, "no buffer for the data doubling");
-        *premodul = m.config.premodul;
-        *sinXFilter = m.config.sinXFilter;
-        *invertSideBand = m.config.invertSideBand;
-        *doubleDataForBothChans = m.config.doubleData;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, premodul, c.premodul), out(3, sinXFilter, c.sinXFilter),
+                      out(4, invertSideBand, c.invertSideBand), out(5, doubleDataForBothChans, c.doubleData));
     });
 }
 
@@ -236,16 +207,10 @@ ViStatus _VI_FUNC tvkdwav_adjust_chans_q(ViSession vi, ViPUInt16 adjustIQ, ViPRe
                                          ViPReal64 amplDiffQ, ViPReal64 phaseDiff)
 {
     return onModule("tvkdwav_adjust_chans_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(adjustIQ, 2, "no buffer for the I/Q adjustment");
-        DWAV_REQUIRE(amplDiffI, 3, "no buffer for the I correction");
-        DWAV_REQUIRE(amplDiffQ, 4, "no buffer for the Q correction");
-        DWAV_REQUIRE(phaseDiff, 5, "no buffer for the phase correction");
-        *adjustIQ = m.config.adjustIQ;
-        *amplDiffI = m.config.amplDiffI;
-        *amplDiffQ = m.config.amplDiffQ;
-        *phaseDiff = m.config.phaseDiff;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, adjustIQ, c.adjustIQ), out(3, amplDiffI, c.amplDiffI),
+                      out(4, amplDiffQ, c.amplDiffQ), out(5, phaseDiff, c.phaseDiff));
     });
 }
 
@@ -269,14 +234,10 @@ ViStatus _VI_FUNC tvkdwav_config_start_q(ViSession vi, ViPUInt16 startSource, Vi
                                          ViPReal64 delay)
 {
     return onModule("tvkdwav_config_start_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(startSource, 2, "no buffer for the start source");
-        DWAV_REQUIRE(eventForm, 3, "no buffer for the event form");
-        DWAV_REQUIRE(delay, 4, "no buffer for the delay");
-        *startSource = m.config.startSource;
-        *eventForm = m.config.eventForm;
-        *delay = m.config.startDelay;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, startSource, c.startSource), out(3, eventForm, c.eventForm),
+                      out(4, delay, c.startDelay));
     });
 }
 
@@ -293,10 +254,9 @@ ViStatus _VI_FUNC tvkdwav_config_mode(ViSession vi, ViUInt16 mode)
 ViStatus _VI_FUNC tvkdwav_config_mode_q(ViSession vi, ViPUInt16 mode)
 {
     return onModule("tvkdwav_config_mode_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(mode, 2, "no buffer for the mode");
-        *mode = m.config.mode;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, mode, c.mode));
     });
 }
 
@@ -334,18 +294,10 @@ ViStatus _VI_FUNC tvkdwav_config_awg_q(ViSession vi, ViPUInt16 awgMode, ViPUInt1
                                        ViPUInt16 numCycles, ViPUInt16 numPacks, ViPUInt32 numSamples)
 {
     return onModule("tvkdwav_config_awg_q", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(awgMode, 2, "no buffer for the AWG mode");
-        DWAV_REQUIRE(startMode, 3, "no buffer for the start mode");
-        DWAV_REQUIRE(numCycles, 4, "no buffer for the cycles");
-        DWAV_REQUIRE(numPacks, 5, "no buffer for the packets");
-        DWAV_REQUIRE(numSamples, 6, "no buffer for the samples");
-        *awgMode = m.config.awgMode;
-        *startMode = m.config.awgStartMode;
-        *numCycles = m.config.numCycles;
-        *numPacks = m.config.numPacks;
-        *numSamples = m.config.numSamples;
-        return VI_SUCCESS;
+                    [&](Bench &bench, ModuleModel &m) {
+        const ModuleModel::Config &c = m.config;
+        return answer(bench, vi, out(2, awgMode, c.awgMode), out(3, startMode, c.awgStartMode),
+                      out(4, numCycles, c.numCycles), out(5, numPacks, c.numPacks), out(6, numSamples, c.numSamples));
     });
 }
 
@@ -373,14 +325,8 @@ ViStatus _VI_FUNC tvkdwav_config_afg_q(ViSession vi, ViUInt16 chan, ViPReal64 am
     return onModule("tvkdwav_config_afg_q", vi, Args().session("vi", vi).u("chan", chan),
                     [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 2, "channel must be 0 or 1");
-        DWAV_REQUIRE(ampl, 3, "no buffer for the amplitude");
-        DWAV_REQUIRE(freq, 4, "no buffer for the frequency");
-        DWAV_REQUIRE(phase, 5, "no buffer for the phase");
         const ModuleModel::Afg &a = m.config.afg[chan];
-        *ampl = a.ampl;
-        *freq = a.freq;
-        *phase = a.phase;
-        return VI_SUCCESS;
+        return answer(bench, vi, out(3, ampl, a.ampl), out(4, freq, a.freq), out(5, phase, a.phase));
     });
 }
 
@@ -400,9 +346,8 @@ ViStatus _VI_FUNC tvkdwav_config_afg_gen_q(ViSession vi, ViUInt16 chan, ViPUInt1
     return onModule("tvkdwav_config_afg_gen_q", vi, Args().session("vi", vi).u("chan", chan),
                     [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 2, "channel must be 0 or 1");
-        DWAV_REQUIRE(genMode, 3, "no buffer for the generator mode");
-        *genMode = m.config.afg[chan].genMode;
-        return VI_SUCCESS;
+        const ModuleModel::Afg &a = m.config.afg[chan];
+        return answer(bench, vi, out(3, genMode, a.genMode));
     });
 }
 
@@ -433,16 +378,9 @@ ViStatus _VI_FUNC tvkdwav_config_afg_signal_q(ViSession vi, ViUInt16 chan, ViPUI
     return onModule("tvkdwav_config_afg_signal_q", vi, Args().session("vi", vi).u("chan", chan),
                     [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 2, "channel must be 0 or 1");
-        DWAV_REQUIRE(levelLimit, 3, "no buffer for the level limiting");
-        DWAV_REQUIRE(upperLimit, 4, "no buffer for the upper limit");
-        DWAV_REQUIRE(lowerLimit, 5, "no buffer for the lower limit");
-        DWAV_REQUIRE(offset, 6, "no buffer for the offset");
         const ModuleModel::Afg &a = m.config.afg[chan];
-        *levelLimit = a.levelLimit;
-        *upperLimit = a.upperLimit;
-        *lowerLimit = a.lowerLimit;
-        *offset = a.offset;
-        return VI_SUCCESS;
+        return answer(bench, vi, out(3, levelLimit, a.levelLimit), out(4, upperLimit, a.upperLimit),
+                      out(5, lowerLimit, a.lowerLimit), out(6, offset, a.offset));
     });
 }
 
@@ -477,18 +415,9 @@ ViStatus _VI_FUNC tvkdwav_config_afg_modul_q(ViSession vi, ViUInt16 chan, ViPUIn
     return onModule("tvkdwav_config_afg_modul_q", vi, Args().session("vi", vi).u("chan", chan),
                     [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 2, "channel must be 0 or 1");
-        DWAV_REQUIRE(modulType, 3, "no buffer for the modulation type");
-        DWAV_REQUIRE(modulFreq, 4, "no buffer for the modulation frequency");
-        DWAV_REQUIRE(modulIndex, 5, "no buffer for the modulation index");
-        DWAV_REQUIRE(freqDev, 6, "no buffer for the frequency deviation");
-        DWAV_REQUIRE(phaseDev, 7, "no buffer for the phase deviation");
         const ModuleModel::Afg &a = m.config.afg[chan];
-        *modulType = a.modulType;
-        *modulFreq = a.modulFreq;
-        *modulIndex = a.modulIndex;
-        *freqDev = a.freqDev;
-        *phaseDev = a.phaseDev;
-        return VI_SUCCESS;
+        return answer(bench, vi, out(3, modulType, a.modulType), out(4, modulFreq, a.modulFreq),
+                      out(5, modulIndex, a.modulIndex), out(6, freqDev, a.freqDev), out(7, phaseDev, a.phaseDev));
     });
 }
 
@@ -522,16 +451,11 @@ ViStatus _VI_FUNC tvkdwav_afg_getData(ViSession vi, ViUInt16 chan, ViReal64 *poi
     const Args args = Args().session("vi", vi).u("chan", chan).p("points", points);
     return onModule("tvkdwav_afg_getData", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
         DWAV_REQUIRE(chan <= 1, 2, "channel must be 0 or 1");
-        DWAV_REQUIRE(count, 4, "no buffer for the count");
-        DWAV_REQUIRE(period, 5, "no buffer for the period");
         const ModuleModel::Afg &a = m.config.afg[chan];
-        if (points) {
-            for (std::size_t k = 0; k < a.points.size(); ++k)
-                points[k] = a.points[k];
-        }
-        *count = static_cast<ViUInt16>(a.points.size());
-        *period = a.period;
-        return VI_SUCCESS;
+        const ViStatus status = answer(bench, vi, out(4, count, a.points.size()), out(5, period, a.period));
+        if (status == VI_SUCCESS && points)
+            std::copy(a.points.begin(), a.points.end(), points);
+        return status;
     });
 }
 

@@ -2,7 +2,6 @@
 // texts of the simulated DWAV module (library tvkdwav_32).
 #include "Cp1251.h"
 #include "ModuleCall.h"
-#include "StatusText.h"
 
 #include <string>
 
@@ -41,7 +40,7 @@ ViStatus checkPacket(Bench &bench, ViSession vi, const ModuleModel &m, ViUInt16 
     return VI_SUCCESS;
 }
 
-ViStatus checkVolts(Bench &bench, ViSession vi, const ViReal64 *values, ViUInt32 count, int parameter)
+ViStatus checkSamples(Bench &bench, ViSession vi, const ViReal64 *values, ViUInt32 count, int parameter)
 {
     for (ViUInt32 k = 0; k < count; ++k) {
         if (!dwavsim::inRange(values[k], -10.0, 10.0))
@@ -51,10 +50,81 @@ ViStatus checkVolts(Bench &bench, ViSession vi, const ViReal64 *values, ViUInt32
     return VI_SUCCESS;
 }
 
+// Every 16-bit code is a level the DAC can put out.
+ViStatus checkSamples(Bench &, ViSession, const ViUInt16 *, ViUInt32, int)
+{
+    return VI_SUCCESS;
+}
+
 Args packetArgs(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved, ViUInt32 count)
 {
     return Args().session("vi", vi).u("chan", chan).u("packet", packet).u("reserved", reserved)
         .u("count", count);
+}
+
+// One packet into the AWG memory, as volts or as codes.
+template <typename T>
+ViStatus writePacket(const char *function, ViSession vi, ViUInt16 chan, ViUInt16 packet,
+                     ViUInt16 reserved, const T *chan1, const T *chan2, ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.values("chan1", chan != 1 ? chan1 : nullptr, count).values("chan2", chan != 0 ? chan2 : nullptr, count);
+    return onModule(function, vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status >= 0 && chan != 1)
+            status = checkSamples(bench, vi, chan1, count, 5);
+        if (status >= 0 && chan != 0)
+            status = checkSamples(bench, vi, chan2, count, 6);
+        if (status < 0)
+            return status;
+        if (chan != 1)
+            m.awgWrite(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgWrite(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+// One packet out of the AWG memory, as volts or as codes.
+template <typename T>
+ViStatus readPacket(const char *function, ViSession vi, ViUInt16 chan, ViUInt16 packet,
+                    ViUInt16 reserved, T *chan1, T *chan2, ViUInt32 count)
+{
+    Args args = packetArgs(vi, chan, packet, reserved, count);
+    args.p("chan1", chan1).p("chan2", chan2);
+    return onModule(function, vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
+        if (status < 0)
+            return status;
+        if (chan != 1)
+            m.awgRead(0, packet, chan1, count);
+        if (chan != 0)
+            m.awgRead(1, packet, chan2, count);
+        return VI_SUCCESS;
+    });
+}
+
+ViStatus command(const char *function, ViSession vi, void (ModuleModel::*act)(std::uint64_t))
+{
+    return onModule(function, vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        (m.*act)(bench.now());
+        return VI_SUCCESS;
+    });
+}
+
+// Hands a module test's result word and its message to the caller;
+// `resultParameter` is the place of the result among the call's parameters,
+// the message follows it.
+template <typename Test>
+ViStatus report(Bench &bench, ViSession vi, int resultParameter, ViPInt16 result, ViChar message[],
+                std::size_t size, Test test)
+{
+    DWAV_REQUIRE(result, resultParameter, "no buffer for the result");
+    DWAV_REQUIRE(message, resultParameter + 1, "no buffer for the message");
+    std::string text;
+    *result = test(text);
+    Cp1251::copy(text, message, size);
+    return VI_SUCCESS;
 }
 
 } // namespace
@@ -69,23 +139,7 @@ ViStatus _VI_FUNC tvkdwav_init(ViConstRsrc resource, ViUInt16 idQuery, ViUInt16 
     Bench &bench = Bench::instance();
     const Args args = Args().s("resource", resource).u("idQuery", idQuery).u("reset", reset);
     return bench.call("tvkdwav_init", args, [&]() -> ViStatus {
-        if (!session)
-            return VI_ERROR_PARAMETER4;
-        *session = VI_NULL;
-        if (!resource)
-            return VI_ERROR_PARAMETER1;
-        if (bench.loadStatus() < 0)
-            return bench.loadStatus();
-        const dwavsim::ResourceProfile *profile = bench.resource(resource);
-        if (!profile)
-            return VI_ERROR_RSRC_NFOUND;
-        if (!profile->carrier)
-            return VI_ERROR_FAIL_ID_QUERY;
-        Bench::Session module;
-        module.kind = Bench::Kind::Module;
-        module.resource = profile->name;
-        *session = bench.open(module);
-        return VI_SUCCESS;
+        return bench.openOnCarrier(resource, Bench::Kind::Module, VI_ERROR_FAIL_ID_QUERY, session);
     });
 }
 
@@ -141,34 +195,22 @@ ViStatus _VI_FUNC tvkdwav_close(ViSession vi)
 
 ViStatus _VI_FUNC tvkdwav_start(ViSession vi)
 {
-    return onModule("tvkdwav_start", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
-        m.start(bench.now());
-        return VI_SUCCESS;
-    });
+    return command("tvkdwav_start", vi, &ModuleModel::start);
 }
 
 ViStatus _VI_FUNC tvkdwav_prog_start(ViSession vi)
 {
-    return onModule("tvkdwav_prog_start", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
-        m.programStart(bench.now());
-        return VI_SUCCESS;
-    });
+    return command("tvkdwav_prog_start", vi, &ModuleModel::programStart);
 }
 
 ViStatus _VI_FUNC tvkdwav_stop(ViSession vi)
 {
-    return onModule("tvkdwav_stop", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
-        m.stop(bench.now());
-        return VI_SUCCESS;
-    });
+    return command("tvkdwav_stop", vi, &ModuleModel::stop);
 }
 
 ViStatus _VI_FUNC tvkdwav_reset(ViSession vi)
 {
-    return onModule("tvkdwav_reset", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
-        m.resetConfiguration(bench.now());
-        return VI_SUCCESS;
-    });
+    return command("tvkdwav_reset", vi, &ModuleModel::resetConfiguration);
 }
 
 ViStatus _VI_FUNC tvkdwav_state(ViSession vi, ViPUInt16 runState, ViPInt32 remaining)
@@ -189,75 +231,27 @@ ViStatus _VI_FUNC tvkdwav_state(ViSession vi, ViPUInt16 runState, ViPInt32 remai
 ViStatus _VI_FUNC tvkdwav_awg_writePacket(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved,
                                           const ViReal64 *chan1, const ViReal64 *chan2, ViUInt32 count)
 {
-    Args args = packetArgs(vi, chan, packet, reserved, count);
-    args.values("chan1", chan != 1 ? chan1 : nullptr, count).values("chan2", chan != 0 ? chan2 : nullptr, count);
-    return onModule("tvkdwav_awg_writePacket", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
-        if (status < 0)
-            return status;
-        if (chan != 1 && (status = checkVolts(bench, vi, chan1, count, 5)) < 0)
-            return status;
-        if (chan != 0 && (status = checkVolts(bench, vi, chan2, count, 6)) < 0)
-            return status;
-        if (chan != 1)
-            m.awgWrite(0, packet, chan1, count);
-        if (chan != 0)
-            m.awgWrite(1, packet, chan2, count);
-        return VI_SUCCESS;
-    });
+    return writePacket("tvkdwav_awg_writePacket", vi, chan, packet, reserved, chan1, chan2, count);
 }
 
 ViStatus _VI_FUNC tvkdwav_awg_readPacket(ViSession vi, ViUInt16 chan, ViUInt16 packet, ViUInt16 reserved,
                                          ViReal64 *chan1, ViReal64 *chan2, ViUInt32 count)
 {
-    Args args = packetArgs(vi, chan, packet, reserved, count);
-    args.p("chan1", chan1).p("chan2", chan2);
-    return onModule("tvkdwav_awg_readPacket", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
-        if (status < 0)
-            return status;
-        if (chan != 1)
-            m.awgRead(0, packet, chan1, count);
-        if (chan != 0)
-            m.awgRead(1, packet, chan2, count);
-        return VI_SUCCESS;
-    });
+    return readPacket("tvkdwav_awg_readPacket", vi, chan, packet, reserved, chan1, chan2, count);
 }
 
 ViStatus _VI_FUNC tvkdwav_awg_writePacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
                                                 ViUInt16 reserved, const ViUInt16 *chan1,
                                                 const ViUInt16 *chan2, ViUInt32 count)
 {
-    Args args = packetArgs(vi, chan, packet, reserved, count);
-    args.codes("chan1", chan != 1 ? chan1 : nullptr, count).codes("chan2", chan != 0 ? chan2 : nullptr, count);
-    return onModule("tvkdwav_awg_writePacket_codes", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
-        if (status < 0)
-            return status;
-        if (chan != 1)
-            m.awgWriteCodes(0, packet, chan1, count);
-        if (chan != 0)
-            m.awgWriteCodes(1, packet, chan2, count);
-        return VI_SUCCESS;
-    });
+    return writePacket("tvkdwav_awg_writePacket_codes", vi, chan, packet, reserved, chan1, chan2, count);
 }
 
 ViStatus _VI_FUNC tvkdwav_awg_readPacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
                                                ViUInt16 reserved, ViUInt16 *chan1, ViUInt16 *chan2,
                                                ViUInt32 count)
 {
-    Args args = packetArgs(vi, chan, packet, reserved, count);
-    args.p("chan1", chan1).p("chan2", chan2);
-    return onModule("tvkdwav_awg_readPacket_codes", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        const ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
-        if (status < 0)
-            return status;
-        if (chan != 1)
-            m.awgReadCodes(0, packet, chan1, count);
-        if (chan != 0)
-            m.awgReadCodes(1, packet, chan2, count);
-        return VI_SUCCESS;
-    });
+    return readPacket("tvkdwav_awg_readPacket_codes", vi, chan, packet, reserved, chan1, chan2, count);
 }
 
 // ---- Measurements ----------------------------------------------------------------------
@@ -288,27 +282,17 @@ ViStatus _VI_FUNC tvkdwav_get_temperature(ViSession vi, ViPReal64 temperature1, 
 
 ViStatus _VI_FUNC tvkdwav_self_test(ViSession vi, ViPInt16 result, ViChar message[])
 {
-    return onModule("tvkdwav_self_test", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(result, 2, "no buffer for the result");
-        DWAV_REQUIRE(message, 3, "no buffer for the message");
-        std::string text;
-        *result = m.selfTest(text);
-        Cp1251::copy(text, message, TVKDWAV_SELF_TEST_BUFLEN);
-        return VI_SUCCESS;
+    return onModule("tvkdwav_self_test", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        return report(bench, vi, 2, result, message, TVKDWAV_SELF_TEST_BUFLEN,
+                      [&](std::string &text) { return m.selfTest(text); });
     });
 }
 
 ViStatus _VI_FUNC tvkdwav_test_OK_Off1(ViSession vi, ViPInt16 result, ViChar message[])
 {
-    return onModule("tvkdwav_test_OK_Off1", vi, Args().session("vi", vi),
-                    [&](Bench &bench, ModuleModel &m) -> ViStatus {
-        DWAV_REQUIRE(result, 2, "no buffer for the result");
-        DWAV_REQUIRE(message, 3, "no buffer for the message");
-        std::string text;
-        *result = m.okOffTest(text);
-        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
-        return VI_SUCCESS;
+    return onModule("tvkdwav_test_OK_Off1", vi, Args().session("vi", vi), [&](Bench &bench, ModuleModel &m) {
+        return report(bench, vi, 2, result, message, TVKDWAV_TEST_MESSAGE_BUFLEN,
+                      [&](std::string &text) { return m.okOffTest(text); });
     });
 }
 
@@ -325,12 +309,9 @@ ViStatus _VI_FUNC tvkdwav_test_RAM(ViSession vi, ViUInt32 startAddress, ViUInt16
                      "the tested block must lie within the AWG memory");
         DWAV_REQUIRE(mode <= 3, 4, "test mode must be 0 to 3");
         DWAV_REQUIRE(readOnly <= 1, 5, "read only must be 0 or 1");
-        DWAV_REQUIRE(result, 6, "no buffer for the result");
-        DWAV_REQUIRE(message, 7, "no buffer for the message");
-        std::string text;
-        *result = m.ramTest(startAddress, kiloSamples, mode, readOnly, text);
-        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
-        return VI_SUCCESS;
+        return report(bench, vi, 6, result, message, TVKDWAV_TEST_MESSAGE_BUFLEN, [&](std::string &text) {
+            return m.ramTest(startAddress, kiloSamples, mode, readOnly, text);
+        });
     });
 }
 
@@ -345,10 +326,8 @@ ViStatus _VI_FUNC tvkdwav_test_AFG(ViSession vi, ViUInt16 reserved, ViUInt16 cha
         // The AFG test measures with the multimeter, like the calibration.
         if (!bench.description().multimeter)
             return bench.refuse(vi, TVKDWAV_ERROR_NO_MULTIMETER, "");
-        std::string text;
-        *result = m.afgTest(chan, text);
-        Cp1251::copy(text, message, TVKDWAV_TEST_MESSAGE_BUFLEN);
-        return VI_SUCCESS;
+        return report(bench, vi, 4, result, message, TVKDWAV_TEST_MESSAGE_BUFLEN,
+                      [&](std::string &text) { return m.afgTest(chan, text); });
     });
 }
 
@@ -455,16 +434,7 @@ ViStatus _VI_FUNC tvkdwav_error_message(ViSession vi, ViStatus status, ViChar me
         // its init or connect failed.
         if (!message)
             return VI_ERROR_PARAMETER3;
-        std::string text;
-        const bool known = dwavsim::StatusText::describe(status, text);
-        const std::string more = bench.detail(vi, status);
-        if (!more.empty()) {
-            if (!text.empty() && text.back() == '.')
-                text.pop_back();
-            text += ": " + more + ".";
-        }
-        Cp1251::copy(text, message, TVKDWAV_ERROR_MESSAGE_BUFLEN);
-        return known ? VI_SUCCESS : VI_WARN_UNKNOWN_STATUS;
+        return bench.statusText(vi, status, message, TVKDWAV_ERROR_MESSAGE_BUFLEN);
     });
 }
 
