@@ -43,6 +43,32 @@ bool badValue(const std::string &key, const std::string &value, const char *expe
     return false;
 }
 
+// A key that takes yes/no (pass/fail) and the flag it sets.
+template <typename Profile>
+struct FlagKey
+{
+    const char *key;
+    bool Profile::*flag;
+    const char *expected;
+};
+
+// Sets the flag named by `key`: 1 when set, 0 when `key` is none of
+// `keys`, -1 (with the reason) for a value that is no yes or no.
+template <typename Profile, std::size_t N>
+int setFlag(Profile &profile, const FlagKey<Profile> (&keys)[N], const std::string &key,
+            const std::string &value, std::string &error)
+{
+    for (const FlagKey<Profile> &entry : keys) {
+        if (key != entry.key)
+            continue;
+        if (parseBool(value, profile.*entry.flag))
+            return 1;
+        badValue(key, value, entry.expected, error);
+        return -1;
+    }
+    return 0;
+}
+
 ModuleProfile dwavModule(const char *serial)
 {
     ModuleProfile profile;
@@ -133,31 +159,21 @@ bool sameName(const std::string &a, const std::string &b)
 
 bool ModuleProfile::setOption(const std::string &key, const std::string &value, std::string &error)
 {
+    static const FlagKey<ModuleProfile> flags[] = {
+        {"present", &ModuleProfile::present, "yes or no"},
+        {"versions_differ", &ModuleProfile::versionsDiffer, "yes or no"},
+        {"self_test", &ModuleProfile::selfTestPasses, "pass or fail"},
+        {"test_ok_off1", &ModuleProfile::okOffTestPasses, "pass or fail"},
+        {"test_ram", &ModuleProfile::ramTestPasses, "pass or fail"},
+        {"test_afg", &ModuleProfile::afgTestPasses, "pass or fail"},
+        {"calibrate_adc", &ModuleProfile::adcCalibrationPasses, "pass or fail"},
+    };
+    if (const int flag = setFlag(*this, flags, key, value, error))
+        return flag > 0;
     unsigned long long number = 0;
     if (key == "type") {
         if (!parseSigned16(value, typeCode))
             return badValue(key, value, "a 16-bit module type code", error);
-    } else if (key == "present") {
-        if (!parseBool(value, present))
-            return badValue(key, value, "yes or no", error);
-    } else if (key == "versions_differ") {
-        if (!parseBool(value, versionsDiffer))
-            return badValue(key, value, "yes or no", error);
-    } else if (key == "self_test") {
-        if (!parseBool(value, selfTestPasses))
-            return badValue(key, value, "pass or fail", error);
-    } else if (key == "test_ok_off1") {
-        if (!parseBool(value, okOffTestPasses))
-            return badValue(key, value, "pass or fail", error);
-    } else if (key == "test_ram") {
-        if (!parseBool(value, ramTestPasses))
-            return badValue(key, value, "pass or fail", error);
-    } else if (key == "test_afg") {
-        if (!parseBool(value, afgTestPasses))
-            return badValue(key, value, "pass or fail", error);
-    } else if (key == "calibrate_adc") {
-        if (!parseBool(value, adcCalibrationPasses))
-            return badValue(key, value, "pass or fail", error);
     } else if (key == "awg_capacity") {
         if (!parseUnsigned(value, 0xFFFFFFFFull, number) || number < 8)
             return badValue(key, value, "a number of samples of at least 8", error);
@@ -181,23 +197,30 @@ bool ModuleProfile::setOption(const std::string &key, const std::string &value, 
 
 bool ResourceProfile::setOption(const std::string &key, const std::string &value, std::string &error)
 {
-    unsigned long long number = 0;
+    static const FlagKey<ResourceProfile> flags[] = {
+        {"answers_idn", &ResourceProfile::answersIdn, "yes or no"},
+        {"carrier", &ResourceProfile::carrier, "yes or no"},
+    };
+    if (const int flag = setFlag(*this, flags, key, value, error))
+        return flag > 0;
+    static const struct { const char *key; std::uint16_t ResourceProfile::*field; } words[] = {
+        {"number", &ResourceProfile::interfaceNumber},
+        {"manufacturer", &ResourceProfile::manufacturer},
+        {"model", &ResourceProfile::model},
+    };
+    for (const auto &word : words) {
+        if (key != word.key)
+            continue;
+        unsigned long long number = 0;
+        if (!parseUnsigned(value, 0xFFFF, number))
+            return badValue(key, value, "a 16-bit number", error);
+        this->*word.field = static_cast<std::uint16_t>(number);
+        return true;
+    }
     if (key == "interface") {
         if (!parseInterface(value, interfaceType))
             return badValue(key, value, "gpib, vxi, gpib-vxi, asrl, pxi, tcpip, usb or a number",
                             error);
-    } else if (key == "number") {
-        if (!parseUnsigned(value, 0xFFFF, number))
-            return badValue(key, value, "a 16-bit number", error);
-        interfaceNumber = static_cast<std::uint16_t>(number);
-    } else if (key == "manufacturer") {
-        if (!parseUnsigned(value, 0xFFFF, number))
-            return badValue(key, value, "a 16-bit number", error);
-        manufacturer = static_cast<std::uint16_t>(number);
-    } else if (key == "model") {
-        if (!parseUnsigned(value, 0xFFFF, number))
-            return badValue(key, value, "a 16-bit number", error);
-        model = static_cast<std::uint16_t>(number);
     } else if (key == "slot") {
         if (!parseSigned16(value, slot))
             return badValue(key, value, "a 16-bit number", error);
@@ -208,12 +231,6 @@ bool ResourceProfile::setOption(const std::string &key, const std::string &value
         if (value.size() > 255)
             return badValue(key, "...", "a reply of at most 255 characters", error);
         idn = value;
-    } else if (key == "answers_idn") {
-        if (!parseBool(value, answersIdn))
-            return badValue(key, value, "yes or no", error);
-    } else if (key == "carrier") {
-        if (!parseBool(value, carrier))
-            return badValue(key, value, "yes or no", error);
     } else {
         error = "unknown resource key '" + key + "'";
         return false;

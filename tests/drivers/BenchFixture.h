@@ -55,6 +55,14 @@ inline Module open(int position = 2, const char *resource = vxiCarrier())
     return m;
 }
 
+// Closes what open() opened.
+inline void close(Module &m)
+{
+    tvkdwav_close(m.module);
+    tvkbase_close(m.carrier);
+    m = Module();
+}
+
 inline QString cp1251(const char *text)
 {
     return QTextCodec::codecForName("Windows-1251")->toUnicode(text);

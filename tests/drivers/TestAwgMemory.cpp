@@ -32,8 +32,7 @@ private slots:
 
     void cleanup()
     {
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void doublesRoundTrip_data()

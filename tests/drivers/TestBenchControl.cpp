@@ -63,8 +63,7 @@ private slots:
         QCOMPARE(dwavbench_journal_entry(dwavbench_journal_count() - 2, &call), 0);
         QCOMPARE(QByteArray(call.function), QByteArray("tvkdwav_stop"));
         QCOMPARE(call.status, int32_t(0xBFFF0011));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void negativeFaultDoesNothingPositiveLetsTheCallWork()
@@ -86,8 +85,7 @@ private slots:
         QCOMPARE(tvkdwav_config_mode(m.module, 1), ViStatus(0x3FFC0801));
         dwavbench_clear_faults();
         QCOMPARE(tvkdwav_config_mode(m.module, 1), ViStatus(VI_SUCCESS));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void faultOnEveryCallOfVisa()
@@ -126,8 +124,7 @@ private slots:
         // Nothing of the list was taken, not even its good entries.
         BenchFixture::Module m = BenchFixture::open(2);
         QCOMPARE(tvkdwav_stop(m.module), ViStatus(VI_SUCCESS));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
         QCOMPARE(dwavbench_add_fault("tvkdwav_halt", 1, -1, error, sizeof error), -1);
         QCOMPARE(dwavbench_is_function("tvkdwav_halt"), 0);
         QCOMPARE(dwavbench_is_function("viQueryf"), 1);
@@ -236,8 +233,7 @@ private slots:
         ViInt16 present = 0, code = 0;
         QCOMPARE(tvkbase_m_type_q(m.carrier, 6, &present, &code), ViStatus(VI_SUCCESS));
         QCOMPARE(code, ViInt16(-32702));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
         dwavbench_set_latency_us(0);
     }
 
@@ -360,8 +356,7 @@ private slots:
         QCOMPARE(QByteArray(shortLine), QByteArray(line).left(7));
         QCOMPARE(dwavbench_journal_line(99, line, sizeof line), -1);
 
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
         QCOMPARE(BenchFixture::lastJournalLine().contains("tvkbase_close("), true);
     }
 
@@ -376,8 +371,7 @@ private slots:
         ViUInt16 state = 9;
         QCOMPARE(tvkdwav_state(m.module, &state, nullptr), ViStatus(VI_SUCCESS));
         QCOMPARE(state, ViUInt16(0));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void twoThreadsShareTheModule()
@@ -419,8 +413,7 @@ private slots:
         double offset = 0;
         QCOMPARE(dwavbench_module_value(BenchFixture::vxiCarrier(), 2, "chan1.offset", &offset), 0);
         QCOMPARE(offset, ((rounds - 1) % 20) * 0.5 - 5.0);
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 };
 

@@ -132,8 +132,7 @@ private slots:
         QCOMPARE(BenchFixture::cp1251(instrument), QString::fromUtf8("Носитель TVKBASE, ревизия Б, ПЛИС 1.9"));
         QCOMPARE(tvkbase_revision_query(m.carrier, driver, nullptr), ViStatus(VI_ERROR_PARAMETER3));
         QCOMPARE(tvkbase_revision_query(VI_NULL, driver, instrument), ViStatus(VI_ERROR_INV_OBJECT));
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void errorMessagesForAnySession()

@@ -109,8 +109,7 @@ private slots:
 
     void cleanup()
     {
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
         QCOMPARE(dwavbench_open_sessions(), size_t(0));
     }
 

@@ -32,8 +32,7 @@ private slots:
 
     void cleanup()
     {
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void startSources_data()
@@ -91,8 +90,7 @@ private slots:
         // A null resource reaches every module still waiting.
         QCOMPARE(dwavbench_external_event(nullptr, 0), 1);
         QCOMPARE(state(), ViUInt16(TVKDWAV_STATE_GENERATING));
-        tvkdwav_close(other.module);
-        tvkbase_close(other.carrier);
+        BenchFixture::close(other);
     }
 
     void startDelayCountsDownBeforeGenerating()

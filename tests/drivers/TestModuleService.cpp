@@ -31,8 +31,7 @@ private slots:
 
     void cleanup()
     {
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
     }
 
     void recordLayoutIsTheModulesBlock()
@@ -113,8 +112,7 @@ private slots:
         QCOMPARE(saves, 1.0);
 
         // Another session on the same module sees the same flash.
-        tvkdwav_close(m.module);
-        tvkbase_close(m.carrier);
+        BenchFixture::close(m);
         m = BenchFixture::open(2);
         QCOMPARE(tvkdwav_load_CalibrationData_FromFlash(m.module), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkdwav_get_calibration_data(m.module, &loaded), ViStatus(VI_SUCCESS));
