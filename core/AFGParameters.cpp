@@ -15,3 +15,29 @@ AFGParameters::AFGParameters(int mezNum, QObject *parent)
     insertParameter(QStringLiteral("multilevelParameters"), QVariant::fromValue(m_multilevel));
     insertParameter(QStringLiteral("currentSignalType"), QVariant::fromValue(AfgHarmonic));
 }
+
+namespace {
+
+// In the order of the signal forms.
+const char *const subSetKeys[] = {"harmonicalParameters", "triangularParameters",
+                                  "impulseParameters", "levelParameters",
+                                  "multilevelParameters"};
+constexpr int subSetCount = int(sizeof subSetKeys / sizeof subSetKeys[0]);
+
+} // namespace
+
+int AFGParameters::subSetForm(const QString &name)
+{
+    for (int form = 0; form < subSetCount; ++form) {
+        if (name.compare(QLatin1String(subSetKeys[form]), Qt::CaseInsensitive) == 0)
+            return form;
+    }
+    return -1;
+}
+
+QString AFGParameters::subSetKey(int form)
+{
+    if (form < 0 || form >= subSetCount)
+        return QString();
+    return QLatin1String(subSetKeys[form]);
+}

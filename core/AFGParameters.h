@@ -22,6 +22,12 @@ public:
     AFGParameters &operator=(const AFGParameters &other) = default;
     ~AFGParameters() override = default;
 
+    // The signal form whose sub-set a name means (its key compared ignoring
+    // case), as an afgSignalTypes value; -1 for any other name.
+    static int subSetForm(const QString &name);
+    // The key of a signal form's sub-set; empty for an unknown form.
+    static QString subSetKey(int form);
+
 private:
     _HarmonicalParameters m_harmonical;
     _TriangularParameters m_triangular;

@@ -35,46 +35,8 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-enum class SubSet { None, Harmonical, Triangular, Impulse, Level, Multilevel, Unknown };
-
-SubSet subSetOf(const QString &name)
-{
-    if (name.isEmpty())
-        return SubSet::None;
-    if (sameName(name, QStringLiteral("harmonicalParameters")))
-        return SubSet::Harmonical;
-    if (sameName(name, QStringLiteral("triangularParameters")))
-        return SubSet::Triangular;
-    if (sameName(name, QStringLiteral("impulseParameters")))
-        return SubSet::Impulse;
-    if (sameName(name, QStringLiteral("levelParameters")))
-        return SubSet::Level;
-    if (sameName(name, QStringLiteral("multilevelParameters")))
-        return SubSet::Multilevel;
-    return SubSet::Unknown;
-}
-
 // The sub-sets are stored whole under their key; a change is made on a copy
 // that is then stored back.
-// The AFG set's own key of a sub-set, whatever case the caller used.
-QString subSetKey(SubSet subSet)
-{
-    switch (subSet) {
-    case SubSet::Harmonical:
-        return QStringLiteral("harmonicalParameters");
-    case SubSet::Triangular:
-        return QStringLiteral("triangularParameters");
-    case SubSet::Impulse:
-        return QStringLiteral("impulseParameters");
-    case SubSet::Level:
-        return QStringLiteral("levelParameters");
-    case SubSet::Multilevel:
-        return QStringLiteral("multilevelParameters");
-    default:
-        return QString();
-    }
-}
-
 template <typename T>
 QVariant withSubSetValue(const QVariant &stored, const QString &key, const QVariant &value)
 {
@@ -210,33 +172,31 @@ int DWAVModule::setParameterValue(const QString &setName, const QString &subSetT
     if (!sameName(setName, afgSetName))
         return -1;
 
-    const SubSet subSet = subSetOf(subSetType);
-    if (subSet == SubSet::None)
+    if (subSetType.isEmpty())
         return setAFGParameter(chan, key, value);
-    if (subSet == SubSet::Unknown || !checkChannel(chan, "DWAVModule::setParameterValue"))
+    const int form = AFGParameters::subSetForm(subSetType);
+    if (form < 0 || !checkChannel(chan, "DWAVModule::setParameterValue"))
         return -1;
 
-    const QString subSetName = subSetKey(subSet);
+    const QString subSetName = AFGParameters::subSetKey(form);
     const QVariant stored = afgParameter(chan, subSetName);
     QVariant changed;
-    switch (subSet) {
-    case SubSet::Harmonical:
+    switch (form) {
+    case AfgHarmonic:
         changed = withSubSetValue<_HarmonicalParameters>(stored, key, value);
         break;
-    case SubSet::Triangular:
+    case AfgTriangular:
         changed = withSubSetValue<_TriangularParameters>(stored, key, value);
         break;
-    case SubSet::Impulse:
+    case AfgImpulse:
         changed = withSubSetValue<_ImpulseParameters>(stored, key, value);
         break;
-    case SubSet::Level:
+    case AfgLevel:
         changed = withSubSetValue<_LevelParameters>(stored, key, value);
         break;
-    case SubSet::Multilevel:
+    default:
         changed = withSubSetValue<_MultilevelParameters>(stored, key, value);
         break;
-    default:
-        return -1;
     }
     return setAFGParameter(chan, subSetName, changed);
 }
@@ -255,26 +215,24 @@ QVariant DWAVModule::parameterValue(const QString &setName, const QString &subSe
     if (!sameName(setName, afgSetName))
         return QVariant();
 
-    const SubSet subSet = subSetOf(subSetName);
-    if (subSet == SubSet::None)
+    if (subSetName.isEmpty())
         return afgParameter(chan, key);
-    if (subSet == SubSet::Unknown || !checkChannel(chan, "DWAVModule::parameterValue"))
+    const int form = AFGParameters::subSetForm(subSetName);
+    if (form < 0 || !checkChannel(chan, "DWAVModule::parameterValue"))
         return QVariant();
 
-    const QVariant stored = afgParameter(chan, subSetKey(subSet));
-    switch (subSet) {
-    case SubSet::Harmonical:
+    const QVariant stored = afgParameter(chan, AFGParameters::subSetKey(form));
+    switch (form) {
+    case AfgHarmonic:
         return subSetValue<_HarmonicalParameters>(stored, key);
-    case SubSet::Triangular:
+    case AfgTriangular:
         return subSetValue<_TriangularParameters>(stored, key);
-    case SubSet::Impulse:
+    case AfgImpulse:
         return subSetValue<_ImpulseParameters>(stored, key);
-    case SubSet::Level:
+    case AfgLevel:
         return subSetValue<_LevelParameters>(stored, key);
-    case SubSet::Multilevel:
-        return subSetValue<_MultilevelParameters>(stored, key);
     default:
-        return QVariant();
+        return subSetValue<_MultilevelParameters>(stored, key);
     }
 }
 

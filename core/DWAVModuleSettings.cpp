@@ -41,26 +41,6 @@ QString chanSubGroup(int chan)
     return QStringLiteral("Chan_%1").arg(chan + 1);
 }
 
-enum class SubSet { None, Harmonical, Triangular, Impulse, Level, Multilevel };
-
-SubSet subSetOf(const QString &key)
-{
-    auto is = [&key](const char *name) {
-        return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-    };
-    if (is("harmonicalParameters"))
-        return SubSet::Harmonical;
-    if (is("triangularParameters"))
-        return SubSet::Triangular;
-    if (is("impulseParameters"))
-        return SubSet::Impulse;
-    if (is("levelParameters"))
-        return SubSet::Level;
-    if (is("multilevelParameters"))
-        return SubSet::Multilevel;
-    return SubSet::None;
-}
-
 bool isStoredEnumeration(int userType)
 {
     const char *name = QMetaType::typeName(userType);
@@ -195,13 +175,13 @@ void DWAVModule::walkParameterGroups(QSettings &settings, bool saving)
         AFGParameters *afg = m_afgParameters[chan];
         const auto keys = afg->parameters().keys();
         for (const QString &key : keys) {
-            switch (subSetOf(key)) {
-            case SubSet::Harmonical: subSetGroup(SubSetTag<HarmonicalParameters>(), key, chan); break;
-            case SubSet::Triangular: subSetGroup(SubSetTag<TriangularParameters>(), key, chan); break;
-            case SubSet::Impulse: subSetGroup(SubSetTag<ImpulseParameters>(), key, chan); break;
-            case SubSet::Level: subSetGroup(SubSetTag<LevelParameters>(), key, chan); break;
-            case SubSet::Multilevel: subSetGroup(SubSetTag<MultilevelParameters>(), key, chan); break;
-            case SubSet::None: plainKey(afg, key); break;
+            switch (AFGParameters::subSetForm(key)) {
+            case AfgHarmonic: subSetGroup(SubSetTag<HarmonicalParameters>(), key, chan); break;
+            case AfgTriangular: subSetGroup(SubSetTag<TriangularParameters>(), key, chan); break;
+            case AfgImpulse: subSetGroup(SubSetTag<ImpulseParameters>(), key, chan); break;
+            case AfgLevel: subSetGroup(SubSetTag<LevelParameters>(), key, chan); break;
+            case AfgMultilevel: subSetGroup(SubSetTag<MultilevelParameters>(), key, chan); break;
+            default: plainKey(afg, key); break;
             }
         }
         settings.endGroup();
