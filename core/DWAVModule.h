@@ -265,6 +265,9 @@ protected:
     // Switches channel c's generator (0 synthesiser, 1 point table), with
     // its read-back; failures are reported under the given operation.
     int configGeneratorMode(ViUInt16 c, ViUInt16 genMode, const char *operation, IParameter *set);
+    // Switches channel index chan to its point table and sends n levels,
+    // each held dt seconds.
+    int sendPointTable(int chan, const double *table, quint32 n, double dt, const char *operation);
 
 private:
     int m_mezNum;

@@ -42,11 +42,11 @@ const QString queryKey = QStringLiteral("Query parameters on config");
 // gives for a bad parameter, so the caller sees an ordinary failure.
 constexpr ViStatus refusedStatus = VI_ERROR_INV_PARAMETER;
 
-QString harmonicalKey() { return QStringLiteral("harmonicalParameters"); }
-QString triangularKey() { return QStringLiteral("triangularParameters"); }
-QString impulseKey() { return QStringLiteral("impulseParameters"); }
-QString levelKey() { return QStringLiteral("levelParameters"); }
-QString multilevelKey() { return QStringLiteral("multilevelParameters"); }
+QString harmonicalKey() { return AFGParameters::subSetKey(AfgHarmonic); }
+QString triangularKey() { return AFGParameters::subSetKey(AfgTriangular); }
+QString impulseKey() { return AFGParameters::subSetKey(AfgImpulse); }
+QString levelKey() { return AFGParameters::subSetKey(AfgLevel); }
+QString multilevelKey() { return AFGParameters::subSetKey(AfgMultilevel); }
 
 ViUInt16 u16(const QVariant &v)
 {
@@ -131,6 +131,31 @@ int refuse(DWAVModule *module, const QString &reason)
     return refusedStatus;
 }
 
+// The point tables of the two computed forms from their sub-sets, times
+// in seconds; with a null table only the count and period are worked out.
+int triangleTable(DWAVModule *module, const TriangularParameters &t, double *table, double *dt,
+                  quint32 *n)
+{
+    return module->calcTrianglePoints(
+        t.getParameter(QStringLiteral("Uup")).toDouble(),
+        t.getParameter(QStringLiteral("Tup")).toDouble() * timeFactor(t, "TupModifier"),
+        t.getParameter(QStringLiteral("Udn")).toDouble(),
+        t.getParameter(QStringLiteral("Tdn")).toDouble() * timeFactor(t, "TdnModifier"), table,
+        dt, n);
+}
+
+int impulseTable(DWAVModule *module, const ImpulseParameters &p, double *table, double *dt,
+                 quint32 *n)
+{
+    return module->calcImpulsePoints(
+        p.getParameter(QStringLiteral("Uup")).toDouble(),
+        p.getParameter(QStringLiteral("Tup")).toDouble(),
+        p.getParameter(QStringLiteral("Udn")).toDouble(),
+        p.getParameter(QStringLiteral("Tdn")).toDouble(),
+        p.getParameter(QStringLiteral("dutyFactor")).toDouble(),
+        p.getParameter(QStringLiteral("T")).toDouble() * timeFactor(p, "TModifier"), table, dt, n);
+}
+
 // The read-back value in the type the set holds under that key, then
 // stored; -1 when there is no set, no write-back or no such key.
 int writeBack(const QString &name, const QVariant &value, IParameter *set, bool writeBackOn)
@@ -206,24 +231,12 @@ int DWAVModule::performConfigure()
             const auto t = qvariant_cast<TriangularParameters>(afg->getParameter(triangularKey()));
             reason = triangularRefusal(t);
             if (reason.isEmpty())
-                status = calcTrianglePoints(
-                    t.getParameter(QStringLiteral("Uup")).toDouble(),
-                    t.getParameter(QStringLiteral("Tup")).toDouble() * timeFactor(t, "TupModifier"),
-                    t.getParameter(QStringLiteral("Udn")).toDouble(),
-                    t.getParameter(QStringLiteral("Tdn")).toDouble() * timeFactor(t, "TdnModifier"),
-                    nullptr, &dt, &n);
+                status = triangleTable(this, t, nullptr, &dt, &n);
         } else if (form == AfgImpulse) {
             const auto p = qvariant_cast<ImpulseParameters>(afg->getParameter(impulseKey()));
             reason = impulseRefusal(p);
             if (reason.isEmpty())
-                status = calcImpulsePoints(
-                    p.getParameter(QStringLiteral("Uup")).toDouble(),
-                    p.getParameter(QStringLiteral("Tup")).toDouble(),
-                    p.getParameter(QStringLiteral("Udn")).toDouble(),
-                    p.getParameter(QStringLiteral("Tdn")).toDouble(),
-                    p.getParameter(QStringLiteral("dutyFactor")).toDouble(),
-                    p.getParameter(QStringLiteral("T")).toDouble() * timeFactor(p, "TModifier"),
-                    nullptr, &dt, &n);
+                status = impulseTable(this, p, nullptr, &dt, &n);
         }
         // Without a table the point computations answer -1 after a good
         // check; only their refusals count here, and those are reported.
@@ -633,22 +646,11 @@ int DWAVModule::configTriangleAFG(int chan)
     double table[PointTables::MaxPoints];
     double dt = 0.0;
     quint32 n = 0;
-    const int status = calcTrianglePoints(
-        t.getParameter(QStringLiteral("Uup")).toDouble(),
-        t.getParameter(QStringLiteral("Tup")).toDouble() * timeFactor(t, "TupModifier"),
-        t.getParameter(QStringLiteral("Udn")).toDouble(),
-        t.getParameter(QStringLiteral("Tdn")).toDouble() * timeFactor(t, "TdnModifier"), table,
-        &dt, &n);
-    if (status < 0) {
+    if (const int status = triangleTable(this, t, table, &dt, &n)) {
         reportLocation(__LINE__, "configTriangleAFG");
         return status;
     }
-    const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    if (const int status = configGeneratorMode(c, 1, "configTriangleAFG", nullptr))
-        return status;
-    DWAV_CONFIG_CALL("configTriangleAFG",
-                     tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
-    return 0;
+    return sendPointTable(chan, table, n, dt, "configTriangleAFG");
 }
 
 int DWAVModule::configImpulseAFG(int chan)
@@ -665,24 +667,11 @@ int DWAVModule::configImpulseAFG(int chan)
     double table[PointTables::MaxPoints];
     double dt = 0.0;
     quint32 n = 0;
-    const int status = calcImpulsePoints(
-        p.getParameter(QStringLiteral("Uup")).toDouble(),
-        p.getParameter(QStringLiteral("Tup")).toDouble(),
-        p.getParameter(QStringLiteral("Udn")).toDouble(),
-        p.getParameter(QStringLiteral("Tdn")).toDouble(),
-        p.getParameter(QStringLiteral("dutyFactor")).toDouble(),
-        p.getParameter(QStringLiteral("T")).toDouble() * timeFactor(p, "TModifier"), table, &dt,
-        &n);
-    if (status < 0) {
+    if (const int status = impulseTable(this, p, table, &dt, &n)) {
         reportLocation(__LINE__, "configImpulseAFG");
         return status;
     }
-    const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    if (const int status = configGeneratorMode(c, 1, "configImpulseAFG", nullptr))
-        return status;
-    DWAV_CONFIG_CALL("configImpulseAFG",
-                     tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
-    return 0;
+    return sendPointTable(chan, table, n, dt, "configImpulseAFG");
 }
 
 int DWAVModule::configLevelAFG(int chan)
@@ -691,10 +680,18 @@ int DWAVModule::configLevelAFG(int chan)
         return -1;
     const auto l = qvariant_cast<LevelParameters>(m_afgParameters[chan]->getParameter(levelKey()));
     const double level = l.getParameter(QStringLiteral("level")).toDouble();
+    return sendPointTable(chan, &level, 1, 0.0, "configLevelAFG");
+}
+
+// Every form but the harmonic one plays a table of levels: the generator
+// is switched to the table, then the table goes out.
+int DWAVModule::sendPointTable(int chan, const double *table, quint32 n, double dt,
+                               const char *operation)
+{
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-    if (const int status = configGeneratorMode(c, 1, "configLevelAFG", nullptr))
+    if (const int status = configGeneratorMode(c, 1, operation, nullptr))
         return status;
-    DWAV_CONFIG_CALL("configLevelAFG", tvkdwav_afg_setData(m_moduleSession, c, &level, 1, 0.0));
+    DWAV_CONFIG_CALL(operation, tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
     return 0;
 }
 
@@ -708,12 +705,8 @@ int DWAVModule::configMultilevelAFG(int chan)
     const PointsVector points = ParameterTypes::pointsFromVariant(m.getParameter(QStringLiteral("points")));
     const ViUInt16 count = ViUInt16(points.size());
     const double period = T * 1e-9;
-    const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
-
-    if (const int status = configGeneratorMode(c, 1, "configMultilevelAFG", nullptr))
+    if (const int status = sendPointTable(chan, points.data(), count, period, "configMultilevelAFG"))
         return status;
-    DWAV_CONFIG_CALL("configMultilevelAFG",
-                     tvkdwav_afg_setData(m_moduleSession, c, points.data(), count, period));
     if (m_querySettingsParameters) {
         ViUInt16 qCount = count;
         double qPeriod = T;
