@@ -10,6 +10,7 @@
 #include <QDoubleSpinBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QThread>
 #include <QTimer>
@@ -259,24 +260,27 @@ void MainWindow::on_chan2FunctionGeneratorGroupBox_toggled(bool state)
 
 void MainWindow::on_showAFGPagePushButton_clicked()
 {
-    form->signalTypeStackedWidget->setCurrentIndex(0);
-    form->showAFGPagePushButton->setChecked(true);
-    form->showAFGPagePushButton->setIcon(QIcon(QStringLiteral(":/images/dialog-ok.svg")));
-    form->showAWGPagePushButton->setChecked(false);
-    form->showAWGPagePushButton->setIcon(QIcon());
-    module->setCurrentPanelTabIndex(0);
-    module->setMode(1);
+    showGeneratorPage(0);
 }
 
 void MainWindow::on_showAWGPagePushButton_clicked()
 {
-    form->signalTypeStackedWidget->setCurrentIndex(1);
-    form->showAWGPagePushButton->setChecked(true);
-    form->showAWGPagePushButton->setIcon(QIcon(QStringLiteral(":/images/dialog-ok.svg")));
-    form->showAFGPagePushButton->setChecked(false);
-    form->showAFGPagePushButton->setIcon(QIcon());
-    module->setCurrentPanelTabIndex(1);
-    module->setMode(0);
+    showGeneratorPage(1);
+}
+
+// Page 0 is the function generator (module mode 1), page 1 the arbitrary
+// waveform generator (mode 0); the button of the page shown carries a tick.
+void MainWindow::showGeneratorPage(int page)
+{
+    QPushButton *shown = page == 0 ? form->showAFGPagePushButton : form->showAWGPagePushButton;
+    QPushButton *other = page == 0 ? form->showAWGPagePushButton : form->showAFGPagePushButton;
+    form->signalTypeStackedWidget->setCurrentIndex(page);
+    shown->setChecked(true);
+    shown->setIcon(QIcon(QStringLiteral(":/images/dialog-ok.svg")));
+    other->setChecked(false);
+    other->setIcon(QIcon());
+    module->setCurrentPanelTabIndex(page);
+    module->setMode(page == 0 ? 1 : 0);
 }
 
 // AWG settings go straight into the module's AWG set; a radio button stores

@@ -81,6 +81,7 @@ private:
     void checkInstrumentVersion();
     void updateTemperatureLabels();
     int updateGenerationState();
+    void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
 

@@ -112,26 +112,19 @@ int MainWindow::programStart()
 
 void MainWindow::setStartButtonState(int code)
 {
+    static const struct {
+        const char *text;
+        const char *icon;
+    } looks[] = {
+        {QT_TR_NOOP("Start"), ":/images/crystal/32px/1431633526_player_play.png"},
+        {QT_TR_NOOP("Stop"), ":/images/crystal/32px/1431633615_player_stop.png"},
+        {QT_TR_NOOP("Awaits command"), ":/images/crystal/32px/Play-1-Disabled-icon-32.png"},
+        {QT_TR_NOOP("Delay countdown"), ":/images/crystal/32px/1431631296_logout.png"},
+    };
     QPushButton *button = form->startDWAVPushButton;
     button->setProperty("StartButtonState", code);
-    switch (code) {
-    case 0:
-        button->setText(tr("Start"));
-        button->setIcon(QIcon(QStringLiteral(":/images/crystal/32px/1431633526_player_play.png")));
-        break;
-    case 1:
-        button->setText(tr("Stop"));
-        button->setIcon(QIcon(QStringLiteral(":/images/crystal/32px/1431633615_player_stop.png")));
-        break;
-    case 2:
-        button->setText(tr("Awaits command"));
-        button->setIcon(QIcon(QStringLiteral(":/images/crystal/32px/Play-1-Disabled-icon-32.png")));
-        break;
-    case 3:
-        button->setText(tr("Delay countdown"));
-        button->setIcon(QIcon(QStringLiteral(":/images/crystal/32px/1431631296_logout.png")));
-        break;
-    default:
-        break;
-    }
+    if (code < 0 || code >= int(sizeof looks / sizeof looks[0]))
+        return;
+    button->setText(tr(looks[code].text));
+    button->setIcon(QIcon(QString::fromLatin1(looks[code].icon)));
 }

@@ -49,6 +49,22 @@ QString stateIconPath(unsigned code)
 
 const int kIconSize = 20;
 
+// A temperature caption, a narrow gap and the value label beside it.
+void addTemperature(QWidget *strip, QHBoxLayout *layout, const QString &caption,
+                    const QString &name, QLabel **captionLabel, QLabel **valueLabel)
+{
+    *captionLabel = new QLabel(caption, strip);
+    (*captionLabel)->setObjectName(name + QStringLiteral("CaptionLabel"));
+    (*captionLabel)->setMaximumWidth(50);
+    layout->addWidget(*captionLabel);
+    layout->addItem(new QSpacerItem(5, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    *valueLabel = new QLabel(QStringLiteral(" \u00B0C"), strip);
+    (*valueLabel)->setObjectName(name + QStringLiteral("ValueLabel"));
+    (*valueLabel)->setMinimumWidth(70);
+    (*valueLabel)->setMaximumWidth(70);
+    layout->addWidget(*valueLabel);
+}
+
 } // namespace
 
 void MainWindow::createStatusBar()
@@ -87,28 +103,11 @@ void MainWindow::createStatusBar()
     layout->addWidget(stateIndicator);
     layout->addWidget(separator(strip));
 
-    tcontCaptionLabel = new QLabel(tr("Tcont"), strip);
-    tcontCaptionLabel->setObjectName(QStringLiteral("tcontCaptionLabel"));
-    tcontCaptionLabel->setMaximumWidth(50);
-    layout->addWidget(tcontCaptionLabel);
-    layout->addItem(new QSpacerItem(5, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
-    tcontValueLabel = new QLabel(QStringLiteral(" \u00B0C"), strip);
-    tcontValueLabel->setObjectName(QStringLiteral("tcontValueLabel"));
-    tcontValueLabel->setMinimumWidth(70);
-    tcontValueLabel->setMaximumWidth(70);
-    layout->addWidget(tcontValueLabel);
+    addTemperature(strip, layout, tr("Tcont"), QStringLiteral("tcont"), &tcontCaptionLabel,
+                   &tcontValueLabel);
     layout->addWidget(separator(strip));
-
-    tcardCaptionLabel = new QLabel(tr("Tcard"), strip);
-    tcardCaptionLabel->setObjectName(QStringLiteral("tcardCaptionLabel"));
-    tcardCaptionLabel->setMaximumWidth(50);
-    layout->addWidget(tcardCaptionLabel);
-    layout->addItem(new QSpacerItem(5, kIconSize, QSizePolicy::Minimum, QSizePolicy::Minimum));
-    tcardValueLabel = new QLabel(QStringLiteral(" \u00B0C"), strip);
-    tcardValueLabel->setObjectName(QStringLiteral("tcardValueLabel"));
-    tcardValueLabel->setMinimumWidth(70);
-    tcardValueLabel->setMaximumWidth(70);
-    layout->addWidget(tcardValueLabel);
+    addTemperature(strip, layout, tr("Tcard"), QStringLiteral("tcard"), &tcardCaptionLabel,
+                   &tcardValueLabel);
 
     statusBar()->addWidget(strip, 1);
     statusBar()->setSizeGripEnabled(false);
