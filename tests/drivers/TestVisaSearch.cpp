@@ -229,6 +229,9 @@ private slots:
         QTest::newRow("time-out") << ViStatus(VI_ERROR_TMO) << "Timeout" << ViStatus(VI_SUCCESS);
         QTest::newRow("not found") << ViStatus(VI_ERROR_RSRC_NFOUND) << "not present" << ViStatus(VI_SUCCESS);
         QTest::newRow("driver status") << ViStatus(TVKDWAV_ERROR_NO_MULTIMETER) << "hp3458a.dll" << ViStatus(VI_SUCCESS);
+        // Published numbers, as a caller built against another VISA has them.
+        QTest::newRow("invalid format") << ViStatus(-1073807297) << "is invalid" << ViStatus(VI_SUCCESS);
+        QTest::newRow("format not supported") << ViStatus(-1073807295) << "not supported" << ViStatus(VI_SUCCESS);
         QTest::newRow("unknown") << ViStatus(0xBFFF7777) << "Unknown status" << ViStatus(VI_WARN_UNKNOWN_STATUS);
     }
 
