@@ -238,14 +238,15 @@ ViStatus _VI_FUNC tvkdwav_awg_writePacket(ViSession session, ViUInt16 chan, ViUI
 ViStatus _VI_FUNC tvkdwav_awg_readPacket(ViSession session, ViUInt16 chan, ViUInt16 packet,
                                          ViUInt16 reserved, ViReal64 *chan1, ViReal64 *chan2,
                                          ViUInt32 count);
-/* The same with 16-bit DAC codes in place of volts. */
+/* The same with the DAC's signed 16-bit codes in place of volts (full
+ * scale 10 V: -32768 is -10 V, 16384 is 5 V). */
 ViStatus _VI_FUNC tvkdwav_awg_writePacket_codes(ViSession session, ViUInt16 chan,
                                                 ViUInt16 packet, ViUInt16 reserved,
-                                                const ViUInt16 *chan1, const ViUInt16 *chan2,
+                                                const ViInt16 *chan1, const ViInt16 *chan2,
                                                 ViUInt32 count);
 ViStatus _VI_FUNC tvkdwav_awg_readPacket_codes(ViSession session, ViUInt16 chan,
                                                ViUInt16 packet, ViUInt16 reserved,
-                                               ViUInt16 *chan1, ViUInt16 *chan2,
+                                               ViInt16 *chan1, ViInt16 *chan2,
                                                ViUInt32 count);
 
 /* ---- Measurements ------------------------------------------------------ */

@@ -105,11 +105,11 @@ Args &Args::values(const char *name, const double *values, unsigned long count)
     return list(name, values != nullptr, count, [&](unsigned long k) { return number("%.6g", values[k]); });
 }
 
-Args &Args::values(const char *name, const std::uint16_t *codes, unsigned long count)
+Args &Args::values(const char *name, const std::int16_t *codes, unsigned long count)
 {
     return list(name, codes != nullptr, count, [&](unsigned long k) {
         char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(codes[k]));
+        std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(static_cast<std::uint16_t>(codes[k])));
         return std::string(buffer);
     });
 }

@@ -18,7 +18,7 @@ public:
     Args &s(const char *name, const char *value);
     Args &p(const char *name, const void *value);
     Args &values(const char *name, const double *values, unsigned long count);
-    Args &values(const char *name, const std::uint16_t *codes, unsigned long count);
+    Args &values(const char *name, const std::int16_t *codes, unsigned long count);
 
     const std::string &text() const { return m_text; }
 

@@ -196,19 +196,19 @@ double ModuleModel::adc(std::uint16_t input, std::uint64_t nowNs)
 
 // ---- AWG memory -----------------------------------------------------------
 
-std::uint16_t ModuleModel::codeOf(double volts)
+std::int16_t ModuleModel::codeOf(double volts)
 {
     double scaled = std::trunc(volts / fullScaleVolts * 32768.0);
     if (scaled > 32767.0)
         scaled = 32767.0;
     if (scaled < -32768.0)
         scaled = -32768.0;
-    return static_cast<std::uint16_t>(static_cast<std::int16_t>(scaled));
+    return static_cast<std::int16_t>(scaled);
 }
 
-double ModuleModel::voltsOf(std::uint16_t code)
+double ModuleModel::voltsOf(std::int16_t code)
 {
-    return static_cast<std::int16_t>(code) * fullScaleVolts / 32768.0;
+    return code * fullScaleVolts / 32768.0;
 }
 
 void ModuleModel::awgLayoutChanged(std::uint16_t oldPacks, std::uint32_t oldSamples)
@@ -237,7 +237,7 @@ void ModuleModel::awgWrite(int chan, std::uint16_t packet, const double *volts, 
     p.volts.assign(volts, volts + count);
 }
 
-void ModuleModel::awgWrite(int chan, std::uint16_t packet, const std::uint16_t *codes,
+void ModuleModel::awgWrite(int chan, std::uint16_t packet, const std::int16_t *codes,
                            std::uint32_t count)
 {
     Packet &p = m_awg[chan][packet];
@@ -252,7 +252,7 @@ void ModuleModel::sample(const Packet &p, std::size_t k, double &volts)
     volts = p.codes ? voltsOf(p.raw[k]) : p.volts[k];
 }
 
-void ModuleModel::sample(const Packet &p, std::size_t k, std::uint16_t &code)
+void ModuleModel::sample(const Packet &p, std::size_t k, std::int16_t &code)
 {
     code = p.codes ? p.raw[k] : codeOf(p.volts[k]);
 }
@@ -277,7 +277,7 @@ void ModuleModel::awgRead(int chan, std::uint16_t packet, double *volts, std::ui
     awgReadAs(chan, packet, volts, count);
 }
 
-void ModuleModel::awgRead(int chan, std::uint16_t packet, std::uint16_t *codes, std::uint32_t count) const
+void ModuleModel::awgRead(int chan, std::uint16_t packet, std::int16_t *codes, std::uint32_t count) const
 {
     awgReadAs(chan, packet, codes, count);
 }

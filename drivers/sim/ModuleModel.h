@@ -98,11 +98,11 @@ public:
     // A packet is kept in the format it was written (volts or codes) and
     // read in either; what was never written reads as 0.
     void awgWrite(int chan, std::uint16_t packet, const double *volts, std::uint32_t count);
-    void awgWrite(int chan, std::uint16_t packet, const std::uint16_t *codes, std::uint32_t count);
+    void awgWrite(int chan, std::uint16_t packet, const std::int16_t *codes, std::uint32_t count);
     void awgRead(int chan, std::uint16_t packet, double *volts, std::uint32_t count) const;
-    void awgRead(int chan, std::uint16_t packet, std::uint16_t *codes, std::uint32_t count) const;
-    static std::uint16_t codeOf(double volts);
-    static double voltsOf(std::uint16_t code);
+    void awgRead(int chan, std::uint16_t packet, std::int16_t *codes, std::uint32_t count) const;
+    static std::int16_t codeOf(double volts);
+    static double voltsOf(std::int16_t code);
 
     // ---- Calibration
     tvkdwav_CalibrationData calibration;
@@ -129,13 +129,13 @@ private:
     {
         bool codes = false;
         std::vector<double> volts;
-        std::vector<std::uint16_t> raw;
+        std::vector<std::int16_t> raw;
     };
 
     template <typename T>
     void awgReadAs(int chan, std::uint16_t packet, T *values, std::uint32_t count) const;
     static void sample(const Packet &p, std::size_t k, double &volts);
-    static void sample(const Packet &p, std::size_t k, std::uint16_t &code);
+    static void sample(const Packet &p, std::size_t k, std::int16_t &code);
 
     void trigger(std::uint64_t atNs);
     void advance(std::uint64_t nowNs);

@@ -51,7 +51,7 @@ ViStatus checkSamples(Bench &bench, ViSession vi, const ViReal64 *values, ViUInt
 }
 
 // Every 16-bit code is a level the DAC can put out.
-ViStatus checkSamples(Bench &, ViSession, const ViUInt16 *, ViUInt32, int)
+ViStatus checkSamples(Bench &, ViSession, const ViInt16 *, ViUInt32, int)
 {
     return VI_SUCCESS;
 }
@@ -241,14 +241,14 @@ ViStatus _VI_FUNC tvkdwav_awg_readPacket(ViSession vi, ViUInt16 chan, ViUInt16 p
 }
 
 ViStatus _VI_FUNC tvkdwav_awg_writePacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
-                                                ViUInt16 reserved, const ViUInt16 *chan1,
-                                                const ViUInt16 *chan2, ViUInt32 count)
+                                                ViUInt16 reserved, const ViInt16 *chan1,
+                                                const ViInt16 *chan2, ViUInt32 count)
 {
     return writePacket("tvkdwav_awg_writePacket_codes", vi, chan, packet, reserved, chan1, chan2, count);
 }
 
 ViStatus _VI_FUNC tvkdwav_awg_readPacket_codes(ViSession vi, ViUInt16 chan, ViUInt16 packet,
-                                               ViUInt16 reserved, ViUInt16 *chan1, ViUInt16 *chan2,
+                                               ViUInt16 reserved, ViInt16 *chan1, ViInt16 *chan2,
                                                ViUInt32 count)
 {
     return readPacket("tvkdwav_awg_readPacket_codes", vi, chan, packet, reserved, chan1, chan2, count);

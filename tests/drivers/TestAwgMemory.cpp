@@ -68,13 +68,13 @@ private slots:
 
     void codesRoundTripUnchanged()
     {
-        std::vector<ViUInt16> one(16), two(16);
+        std::vector<ViInt16> one(16), two(16);
         for (int k = 0; k < 16; ++k) {
-            one[std::size_t(k)] = ViUInt16(0xFFFF - k * 4099);
-            two[std::size_t(k)] = ViUInt16(k * 4099);
+            one[std::size_t(k)] = ViInt16(32767 - k * 4099);
+            two[std::size_t(k)] = ViInt16(-32768 + k * 4099);
         }
         QCOMPARE(tvkdwav_awg_writePacket_codes(m.module, 2, 2, 1, one.data(), two.data(), 16), ViStatus(VI_SUCCESS));
-        std::vector<ViUInt16> backOne(16), backTwo(16);
+        std::vector<ViInt16> backOne(16), backTwo(16);
         QCOMPARE(tvkdwav_awg_readPacket_codes(m.module, 2, 2, 1, backOne.data(), backTwo.data(), 16), ViStatus(VI_SUCCESS));
         QCOMPARE(backOne, one);
         QCOMPARE(backTwo, two);
@@ -85,14 +85,14 @@ private slots:
         std::vector<double> volts = {0.0, 5.0, -10.0, 9.99997, -2.5, 0.0, 0.0, 0.0,
                                      0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0};
         QCOMPARE(tvkdwav_awg_writePacket(m.module, 0, 0, 1, volts.data(), nullptr, 16), ViStatus(VI_SUCCESS));
-        std::vector<ViUInt16> codes(16);
+        std::vector<ViInt16> codes(16);
         QCOMPARE(tvkdwav_awg_readPacket_codes(m.module, 0, 0, 1, codes.data(), nullptr, 16), ViStatus(VI_SUCCESS));
-        QCOMPARE(codes[0], ViUInt16(0));
-        QCOMPARE(codes[1], ViUInt16(16384));
-        QCOMPARE(codes[2], ViUInt16(0x8000));
-        QCOMPARE(codes[3], ViUInt16(32767));
-        QCOMPARE(codes[4], ViUInt16(0xE000));
-        std::vector<ViUInt16> written(16, ViUInt16(0xC000));
+        QCOMPARE(codes[0], ViInt16(0));
+        QCOMPARE(codes[1], ViInt16(16384));
+        QCOMPARE(codes[2], ViInt16(-32768));
+        QCOMPARE(codes[3], ViInt16(32767));
+        QCOMPARE(codes[4], ViInt16(-8192));
+        std::vector<ViInt16> written(16, ViInt16(-16384));
         QCOMPARE(tvkdwav_awg_writePacket_codes(m.module, 1, 1, 1, nullptr, written.data(), 16), ViStatus(VI_SUCCESS));
         std::vector<double> back(16);
         QCOMPARE(tvkdwav_awg_readPacket(m.module, 1, 1, 1, nullptr, back.data(), 16), ViStatus(VI_SUCCESS));
@@ -124,7 +124,7 @@ private slots:
         QFETCH(bool, chan2);
         QFETCH(ViStatus, status);
         std::vector<double> one(32, 1.0), two(32, 2.0);
-        std::vector<ViUInt16> codes(32, 7);
+        std::vector<ViInt16> codes(32, 7);
         const ViUInt16 c = ViUInt16(chan), p = ViUInt16(packet);
         const ViUInt32 n = ViUInt32(count);
         QCOMPARE(tvkdwav_awg_writePacket(m.module, c, p, 1, chan1 ? one.data() : nullptr,
