@@ -60,8 +60,7 @@ private slots:
     void resetShowsOutcome();
     void startBeforeConfigureIsRefused();
     void configureStartGenerateStop();
-    void startFailureReturnsToIdle();
-    void stopFailureKeepsTheButton();
+    void startAndStopFailures();
     void awaitsCommandThenStartByCommand();
     void delayCountdownThenGeneration();
     void startByCommandOnUnconfiguredModule();
@@ -249,25 +248,21 @@ void TestMainWindowCommands::configureStartGenerateStop()
     QVERIFY(!module->isGenerating());
 }
 
-void TestMainWindowCommands::startFailureReturnsToIdle()
+void TestMainWindowCommands::startAndStopFailures()
 {
     auto module = openModule();
     QVERIFY(module);
     MainWindow window(module.get());
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+
+    // A failed start goes back to idle.
     QVERIFY(dwavbench_add_fault("tvkdwav_start", 1, int(0xBFFF0011u), nullptr, 0) == 0);
     QCOMPARE(window.startGeneration(), int(0xBFFF0011u));
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     QCOMPARE(startButtonState(&window), 0);
     QVERIFY(!module->isGenerating());
-}
 
-void TestMainWindowCommands::stopFailureKeepsTheButton()
-{
-    auto module = openModule();
-    QVERIFY(module);
-    MainWindow window(module.get());
-    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    // A failed stop leaves the button as it was, so the operator can retry.
     QCOMPARE(window.startGeneration(), 0);
     QCOMPARE(startButtonState(&window), 1);
     QVERIFY(dwavbench_add_fault("tvkdwav_stop", 1, int(0xBFFF0011u), nullptr, 0) == 0);
