@@ -73,7 +73,9 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
 
     if (module->isInitialized())
-        setWindowTitle(tr("DWAV Panel - %1 at position %2").arg(module->path()).arg(position));
+        // In one step, so a '%' in the resource name is not taken for a marker.
+        setWindowTitle(tr("DWAV Panel - %1 at position %2")
+                           .arg(module->path(), QString::number(position)));
     else
         setWindowTitle(tr("DWAV Panel - DEMO mode"));
 
