@@ -24,6 +24,17 @@ QString logText(const QString &folder)
     return QString::fromLatin1(log.readAll());
 }
 
+// Starts the program in the folder with an environment that names a
+// platform that does not exist, so only the command line can make it run.
+void start(QProcess &program, const QString &folder, const QStringList &arguments)
+{
+    program.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "no-such-platform");
+    program.setProcessEnvironment(env);
+    program.start(DWAV_PROGRAM, arguments);
+}
+
 } // namespace
 
 void TestStandaloneProgram::handsItsArgumentsToQt()
@@ -31,13 +42,7 @@ void TestStandaloneProgram::handsItsArgumentsToQt()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QProcess program;
-    program.setWorkingDirectory(folder.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    // Only the command line can make this run: the environment names a
-    // platform that does not exist.
-    env.insert("QT_QPA_PLATFORM", "no-such-platform");
-    program.setProcessEnvironment(env);
-    program.start(DWAV_PROGRAM, {"-platform", "offscreen", "an-argument-of-our-own"});
+    start(program, folder.path(), {"-platform", "offscreen", "an-argument-of-our-own"});
     QVERIFY(program.waitForStarted());
 
     // The run got as far as its translations: the application object
@@ -53,11 +58,7 @@ void TestStandaloneProgram::withoutUsablePlatformItDoesNotRun()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QProcess program;
-    program.setWorkingDirectory(folder.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "no-such-platform");
-    program.setProcessEnvironment(env);
-    program.start(DWAV_PROGRAM, QStringList());
+    start(program, folder.path(), QStringList());
     QVERIFY(program.waitForStarted());
     QVERIFY(program.waitForFinished(60000));
     QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
