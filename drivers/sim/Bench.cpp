@@ -272,6 +272,15 @@ void Bench::close(ViSession vi)
     m_sessions.erase(vi);
 }
 
+ViStatus Bench::closeDriverSession(ViSession vi, Kind kind)
+{
+    const Session *s = session(vi);
+    if (!s || s->kind != kind)
+        return VI_ERROR_INV_OBJECT;
+    close(vi);
+    return VI_SUCCESS;
+}
+
 void Bench::closeAll()
 {
     m_sessions.clear();

@@ -57,6 +57,8 @@ public:
     Session *session(ViSession vi);
     // Closes the session and every session opened through it.
     void close(ViSession vi);
+    // The drivers' close calls: only a session of `kind` is closed.
+    ViStatus closeDriverSession(ViSession vi, Kind kind);
     // The connected module behind a module session, or the refusal.
     ViStatus module(ViSession vi, ModuleModel *&model);
     // Refuses with `status`, keeping `detail` for the status text.

@@ -82,12 +82,8 @@ ViStatus _VI_FUNC tvkbase_error_message(ViSession session, ViStatus status, ViCh
 ViStatus _VI_FUNC tvkbase_close(ViSession session)
 {
     Bench &bench = Bench::instance();
-    return bench.call("tvkbase_close", Args().session("vi", session), [&]() -> ViStatus {
-        const Bench::Session *s = bench.session(session);
-        if (!s || s->kind != Bench::Kind::Carrier)
-            return VI_ERROR_INV_OBJECT;
-        bench.close(session);
-        return VI_SUCCESS;
+    return bench.call("tvkbase_close", Args().session("vi", session), [&]() {
+        return bench.closeDriverSession(session, Bench::Kind::Carrier);
     });
 }
 

@@ -182,12 +182,8 @@ ViStatus _VI_FUNC tvkdwav_connect(ViSession vi, ViSession carrierSession, ViUInt
 ViStatus _VI_FUNC tvkdwav_close(ViSession vi)
 {
     Bench &bench = Bench::instance();
-    return bench.call("tvkdwav_close", Args().session("vi", vi), [&]() -> ViStatus {
-        const Bench::Session *s = bench.session(vi);
-        if (!s || s->kind != Bench::Kind::Module)
-            return VI_ERROR_INV_OBJECT;
-        bench.close(vi);
-        return VI_SUCCESS;
+    return bench.call("tvkdwav_close", Args().session("vi", vi), [&]() {
+        return bench.closeDriverSession(vi, Bench::Kind::Module);
     });
 }
 
