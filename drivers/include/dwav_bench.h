@@ -27,7 +27,7 @@ extern "C" {
 int dwavbench_reset(char *error, size_t errorSize);
 /* The built-in bench, ignoring DWAV_BENCH and DWAV_BENCH_FAULTS. */
 void dwavbench_load_default(void);
-/* Replace the bench by a description (format in drivers/README.md).
+/* Replace the bench by a description (format in the README).
  * On failure the bench is left unusable as a bad DWAV_BENCH file leaves
  * it: viOpenDefaultRM then fails, until the next successful load/reset. */
 int dwavbench_load_file(const char *path, char *error, size_t errorSize);
@@ -100,7 +100,7 @@ void dwavbench_journal_clear(void);
 /* Sessions of any kind currently open (resource managers, find lists,
  * instrument, carrier and module sessions). */
 size_t dwavbench_open_sessions(void);
-/* A module's stored value by name; names in drivers/README.md (for
+/* A module's stored value by name; names in the README (for
  * example "chan0.range", "sampleFreq", "afg1.freq", "numSamples",
  * "runState", "temperature1", "flashSaves"). */
 int dwavbench_module_value(const char *resource, int position, const char *key,
