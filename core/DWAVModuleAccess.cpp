@@ -6,6 +6,7 @@
 
 #include "AFGParameters.h"
 #include "AWGParameters.h"
+#include "BindingNames.h"
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
@@ -19,16 +20,16 @@
 
 namespace {
 
-const QString chanSetName = QStringLiteral("DWAV_ChanParameters");
-const QString commonSetName = QStringLiteral("DWAV_CommonParameters");
-const QString qmSetName = QStringLiteral("DWAV_QMParameters");
-const QString afgSetName = QStringLiteral("DWAV_AFGParameters");
-const QString awgSetName = QStringLiteral("DWAV_AWGParameters");
+const QString chanSetName = QLatin1String(BindingNames::chanSet);
+const QString commonSetName = QLatin1String(BindingNames::commonSet);
+const QString qmSetName = QLatin1String(BindingNames::qmSet);
+const QString afgSetName = QLatin1String(BindingNames::afgSet);
+const QString awgSetName = QLatin1String(BindingNames::awgSet);
 
-const char *const typeProperty = "DWAV_ParameterType";
-const char *const nameProperty = "DWAV_ParameterName";
-const char *const subTypeProperty = "DWAV_SubParameterType";
-const char *const valueProperty = "DWAV_ParameterValue";
+const char *const typeProperty = BindingNames::parameterType;
+const char *const nameProperty = BindingNames::parameterName;
+const char *const subTypeProperty = BindingNames::subParameterType;
+const char *const valueProperty = BindingNames::parameterValue;
 
 bool sameName(const QString &a, const QString &b)
 {

@@ -6,6 +6,7 @@
 
 #include "AFGParameters.h"
 #include "AWGParameters.h"
+#include "BindingNames.h"
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
@@ -28,11 +29,11 @@
 namespace {
 
 const QString panelGroup = QStringLiteral("DWAV_PanelSettings");
-const QString chanGroup = QStringLiteral("DWAV_ChanParameters");
-const QString commonGroup = QStringLiteral("DWAV_CommonParameters");
-const QString qmGroup = QStringLiteral("DWAV_QMParameters");
-const QString afgGroup = QStringLiteral("DWAV_AFGParameters");
-const QString awgGroup = QStringLiteral("DWAV_AWGParameters");
+const QString chanGroup = QLatin1String(BindingNames::chanSet);
+const QString commonGroup = QLatin1String(BindingNames::commonSet);
+const QString qmGroup = QLatin1String(BindingNames::qmSet);
+const QString afgGroup = QLatin1String(BindingNames::afgSet);
+const QString awgGroup = QLatin1String(BindingNames::awgSet);
 
 constexpr qint64 maxSettingsFileSize = 16 * 1024 * 1024;
 

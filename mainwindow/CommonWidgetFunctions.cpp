@@ -1,5 +1,7 @@
 #include "CommonWidgetFunctions.h"
 
+#include "BindingNames.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -13,9 +15,9 @@
 #include <QWidget>
 
 namespace {
-const char *const kParameterType = "DWAV_ParameterType";
-const char *const kParameterValue = "DWAV_ParameterValue";
-const char *const kParameterConstValue = "DWAV_ParameterConstValue";
+const char *const kParameterType = BindingNames::parameterType;
+const char *const kParameterValue = BindingNames::parameterValue;
+const char *const kParameterConstValue = BindingNames::parameterConstValue;
 }
 
 CommonWidgetFunctions::CommonWidgetFunctions()

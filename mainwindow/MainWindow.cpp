@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "BindingNames.h"
 #include "CommonWidgetFunctions.h"
 #include "DWAVModule.h"
 #include "Logger.h"
@@ -17,11 +18,11 @@
 
 namespace {
 
-const char *const kParameterType = "DWAV_ParameterType";
-const char *const kSubParameterType = "DWAV_SubParameterType";
-const char *const kParameterName = "DWAV_ParameterName";
-const char *const kParameterValue = "DWAV_ParameterValue";
-const char *const kParameterConstValue = "DWAV_ParameterConstValue";
+const char *const kParameterType = BindingNames::parameterType;
+const char *const kSubParameterType = BindingNames::subParameterType;
+const char *const kParameterName = BindingNames::parameterName;
+const char *const kParameterValue = BindingNames::parameterValue;
+const char *const kParameterConstValue = BindingNames::parameterConstValue;
 
 void tag(QWidget *widget, const char *set, const char *subSet, const char *key)
 {
@@ -110,7 +111,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::tagParameterWidgets()
 {
-    const char *afg = "DWAV_AFGParameters";
+    const char *afg = BindingNames::afgSet;
     struct AfgTag {
         QWidget *chan1;
         QWidget *chan2;
@@ -162,7 +163,7 @@ void MainWindow::tagParameterWidgets()
         tag(t.chan2, afg, t.subSet, t.key);
     }
 
-    const char *awg = "DWAV_AWGParameters";
+    const char *awg = BindingNames::awgSet;
     tag(form->AWGNumCyclesSpinBox, awg, nullptr, "numCycles");
     tag(form->AWGNumPackagesSpinBox, awg, nullptr, "numPacks");
     tag(form->AWGNumSamplesSpinBox, awg, nullptr, "numSamples");
