@@ -2,6 +2,7 @@
 
 #include "InstrumentConfigurationSearch.h"
 
+#include "BenchSupport.h"
 #include "dwav_bench.h"
 #include "dwav_visa.h"
 
@@ -20,26 +21,7 @@ void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &mes
         g_debugMessages << message;
 }
 
-bool loadBench(const QByteArray &text)
-{
-    char error[256] = {};
-    if (dwavbench_load_text(text.constData(), error, sizeof error) != 0) {
-        qWarning("bench refused: %s", error);
-        return false;
-    }
-    dwavbench_journal_clear();
-    return true;
-}
-
-bool addFault(const char *function, unsigned long nth, ViStatus status)
-{
-    char error[256] = {};
-    if (dwavbench_add_fault(function, nth, status, error, sizeof error) != 0) {
-        qWarning("fault refused: %s", error);
-        return false;
-    }
-    return true;
-}
+using Bench::addFault;
 
 QString statusText(ViStatus status)
 {
@@ -68,20 +50,7 @@ QStringList rows(const InstrumentConfigurationSearch &search)
     return out;
 }
 
-// Calls of a function in the journal whose arguments mention `text`.
-int callsMentioning(const char *function, const QString &text)
-{
-    int n = 0;
-    for (size_t i = 0; i < dwavbench_journal_count(); ++i) {
-        dwavbench_call call;
-        if (dwavbench_journal_entry(i, &call) != 0)
-            continue;
-        if (qstrcmp(call.function, function) == 0
-            && QString::fromLatin1(call.arguments).contains(text))
-            ++n;
-    }
-    return n;
-}
+using Bench::callsMentioning;
 
 const char vxiCarrier[] =
     "[resource VXI0::5::INSTR]\n"
@@ -148,8 +117,7 @@ void TestInstrumentSearch::cleanupTestCase()
 
 void TestInstrumentSearch::init()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    QVERIFY(Bench::reset());
     g_debugMessages.clear();
 }
 
@@ -238,7 +206,7 @@ void TestInstrumentSearch::mezzanineTypeNames()
 
 void TestInstrumentSearch::noResources()
 {
-    QVERIFY(loadBench("[bench]\nmultimeter = yes\n"));
+    QVERIFY(Bench::load("[bench]\nmultimeter = yes\n"));
     InstrumentConfigurationSearch search(nullptr);
     QVERIFY(search.deviceTypes().isEmpty());
     QVERIFY(search.resourceNames().isEmpty());
@@ -269,7 +237,7 @@ void TestInstrumentSearch::unloadableBenchFindsNothing()
 
 void TestInstrumentSearch::silentSerialResourceIsSkipped()
 {
-    QVERIFY(loadBench(QByteArray("[resource ASRL1::COM1::INSTR]\n"
+    QVERIFY(Bench::load(QByteArray("[resource ASRL1::COM1::INSTR]\n"
                                  "interface = asrl\n"
                                  "idn = KALVINT,TVKBASE,1,1\n"
                                  "answers_idn = no\n"
@@ -288,7 +256,7 @@ void TestInstrumentSearch::silentSerialResourceIsSkipped()
 
 void TestInstrumentSearch::positionsComeInOrder()
 {
-    QVERIFY(loadBench("[resource VXI0::9::INSTR]\n"
+    QVERIFY(Bench::load("[resource VXI0::9::INSTR]\n"
                       "interface = vxi\n"
                       "manufacturer = 3702\n"
                       "model = 375\n"
@@ -327,7 +295,7 @@ void TestInstrumentSearch::moduleCodes()
 {
     QFETCH(QString, code);
     QFETCH(bool, found);
-    QVERIFY(loadBench("[resource GPIB0::7::INSTR]\n"
+    QVERIFY(Bench::load("[resource GPIB0::7::INSTR]\n"
                       "interface = gpib\n"
                       "idn = KALVINT,TVKBASE,7,1\n"
                       "[module GPIB0::7::INSTR 6]\n"
@@ -338,7 +306,7 @@ void TestInstrumentSearch::moduleCodes()
 
 void TestInstrumentSearch::idnCarrierWithUnknownCodesIsProbed()
 {
-    QVERIFY(loadBench("[resource TCPIP0::10.1.2.3::inst0::INSTR]\n"
+    QVERIFY(Bench::load("[resource TCPIP0::10.1.2.3::inst0::INSTR]\n"
                       "interface = tcpip\n"
                       "manufacturer = 4660\n"
                       "model = 999\n"
@@ -362,7 +330,7 @@ void TestInstrumentSearch::idnCarrierWithUnknownCodesIsProbed()
 
 void TestInstrumentSearch::idnIsCaseSensitiveAndCodesStillCount()
 {
-    QVERIFY(loadBench("[resource USB0::0x0001::0x0001::A::INSTR]\n"
+    QVERIFY(Bench::load("[resource USB0::0x0001::0x0001::A::INSTR]\n"
                       "interface = usb\n"
                       "manufacturer = 1\n"
                       "model = 1\n"
@@ -382,7 +350,7 @@ void TestInstrumentSearch::idnIsCaseSensitiveAndCodesStillCount()
 
 void TestInstrumentSearch::vxiSlotZeroIsSkipped()
 {
-    QVERIFY(loadBench(QByteArray("[resource VXI0::0::INSTR]\n"
+    QVERIFY(Bench::load(QByteArray("[resource VXI0::0::INSTR]\n"
                                  "interface = vxi\n"
                                  "manufacturer = 3702\n"
                                  "model = 341\n"
@@ -402,7 +370,7 @@ void TestInstrumentSearch::vxiSlotZeroIsSkipped()
 
 void TestInstrumentSearch::vxiModelCodeKeepsOnlyLowBits()
 {
-    QVERIFY(loadBench("[resource GPIB-VXI0::24::INSTR]\n"
+    QVERIFY(Bench::load("[resource GPIB-VXI0::24::INSTR]\n"
                       "interface = gpib-vxi\n"
                       "manufacturer = 3702\n"
                       "model = 0xF10D\n"   // 269 with revision bits above
@@ -415,7 +383,7 @@ void TestInstrumentSearch::vxiModelCodeKeepsOnlyLowBits()
 
 void TestInstrumentSearch::failingFindNextEndsTheWalk()
 {
-    QVERIFY(loadBench(QByteArray(vxiCarrier)
+    QVERIFY(Bench::load(QByteArray(vxiCarrier)
                       + "[resource VXI0::6::INSTR]\n"
                         "interface = vxi\n"
                         "manufacturer = 3702\n"
@@ -439,7 +407,7 @@ void TestInstrumentSearch::failingFindNextEndsTheWalk()
 
 void TestInstrumentSearch::failingLockSkipsOnlyThatResource()
 {
-    QVERIFY(loadBench(QByteArray("[resource TCPIP0::10.0.0.9::inst0::INSTR]\n"
+    QVERIFY(Bench::load(QByteArray("[resource TCPIP0::10.0.0.9::inst0::INSTR]\n"
                                  "interface = tcpip\n"
                                  "idn = KALVINT,TVKBASE,9,1\n"
                                  "[module TCPIP0::10.0.0.9::inst0::INSTR 4]\n"
@@ -463,7 +431,7 @@ void TestInstrumentSearch::failingAttributeReadsMatchNoCarrier()
 {
     // A Kalvint carrier by its codes alone (its *IDN? names no TVKBASE),
     // and a GPIB instrument, which has no codes to read at all.
-    QVERIFY(loadBench("[resource USB0::0x0000::0x0022::C::INSTR]\n"
+    QVERIFY(Bench::load("[resource USB0::0x0000::0x0022::C::INSTR]\n"
                       "interface = usb\n"
                       "manufacturer = 0\n"
                       "model = 34\n"
@@ -505,7 +473,7 @@ void TestInstrumentSearch::failingAttributeReadsMatchNoCarrier()
 
 void TestInstrumentSearch::failingCarrierInitIsDescribed()
 {
-    QVERIFY(loadBench(QByteArray(vxiCarrier)
+    QVERIFY(Bench::load(QByteArray(vxiCarrier)
                       + "[resource VXI0::8::INSTR]\n"
                         "interface = vxi\n"
                         "manufacturer = 3702\n"
@@ -523,7 +491,7 @@ void TestInstrumentSearch::failingCarrierInitIsDescribed()
 
 void TestInstrumentSearch::failingPositionQueryIsSkipped()
 {
-    QVERIFY(loadBench("[resource VXI0::5::INSTR]\n"
+    QVERIFY(Bench::load("[resource VXI0::5::INSTR]\n"
                       "interface = vxi\n"
                       "manufacturer = 3702\n"
                       "model = 341\n"
@@ -542,7 +510,7 @@ void TestInstrumentSearch::failingPositionQueryIsSkipped()
 
 void TestInstrumentSearch::warningFromOpenIsDescribedButResourceStillProbed()
 {
-    QVERIFY(loadBench(vxiCarrier));
+    QVERIFY(Bench::load(vxiCarrier));
     QVERIFY(addFault("viOpen", 1, VI_SUCCESS_NESTED_SHARED));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/3"});
@@ -558,7 +526,7 @@ void TestInstrumentSearch::warningFromOpenIsDescribedButResourceStillProbed()
 
 void TestInstrumentSearch::progressValuesAndTexts()
 {
-    QVERIFY(loadBench(QByteArray("[resource GPIB0::1::INSTR]\n"
+    QVERIFY(Bench::load(QByteArray("[resource GPIB0::1::INSTR]\n"
                                  "interface = gpib\n"
                                  "idn = ACME,DMM\n"
                                  "[resource GPIB0::2::INSTR]\n"
@@ -593,7 +561,7 @@ void TestInstrumentSearch::progressValuesAndTexts()
 
 void TestInstrumentSearch::restartSearchReplacesTheLists()
 {
-    QVERIFY(loadBench(vxiCarrier));
+    QVERIFY(Bench::load(vxiCarrier));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/3"});
     search.restartSearch();
@@ -602,14 +570,14 @@ void TestInstrumentSearch::restartSearchReplacesTheLists()
     search.search();
     QCOMPARE(rows(search), (QStringList{"VXI0::5::INSTR/3", "VXI0::5::INSTR/3"}));
 
-    QVERIFY(loadBench("[bench]\n"));
+    QVERIFY(Bench::load("[bench]\n"));
     search.restartSearch();
     QVERIFY(rows(search).isEmpty());
 }
 
 void TestInstrumentSearch::progressDialogFollowsTheSearch()
 {
-    QVERIFY(loadBench(vxiCarrier));
+    QVERIFY(Bench::load(vxiCarrier));
     QWidget owner;
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "InstrumentSelectionDialog.h"
+#include "BenchSupport.h"
 #include "ModalAnswerer.h"
 #include "TableHeader.h"
 
@@ -269,8 +270,7 @@ const QString noDeviceSelected =
 
 void TestInstrumentSelectionDialog::init()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    QVERIFY(Bench::reset());
     // The built-in bench: modules at VXI0::3 positions 2 and 7, and on the
     // network carrier at position 1.
     dwavbench_load_default();
@@ -278,8 +278,7 @@ void TestInstrumentSelectionDialog::init()
 
 void TestInstrumentSelectionDialog::emptySearchSaysSo()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_load_text("[bench]\n", error, sizeof error) == 0, error);
+    QVERIFY(Bench::load("[bench]\n"));
     InstrumentSelectionDialog dialog;
     ModalAnswerer answerer;
     dialog.searchDevices();
@@ -404,8 +403,7 @@ void TestInstrumentSelectionDialog::okWithoutRowAndYesOpensDemoMode()
 
 void TestInstrumentSelectionDialog::okOnEmptyTableOpensDemoMode()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_load_text("[bench]\n", error, sizeof error) == 0, error);
+    QVERIFY(Bench::load("[bench]\n"));
     InstrumentSelectionDialog dialog;
     ModalAnswerer answerer(QMessageBox::Ok, [&](QWidget *modal) {
         if (modal == &dialog)

@@ -3,6 +3,8 @@
 #include "Logger.h"
 #include "MainApp.h"
 #include "MainWindow.h"
+#include "BenchSupport.h"
+#include "LogCapture.h"
 #include "TestMain.h"
 #include "dwav_bench.h"
 #include "dwav_visa.h"
@@ -40,29 +42,9 @@ const char *const benchText =
     "[module VXI0::7::INSTR 5]\n"
     "type = 66\n";
 
-struct Call {
-    quint64 sequence;
-    QString function;
-    QString arguments;
-    qint32 status;
-};
-
-QVector<Call> journal()
-{
-    QVector<Call> calls;
-    for (size_t i = 0; i < dwavbench_journal_count(); ++i) {
-        dwavbench_call entry;
-        if (dwavbench_journal_entry(i, &entry) == 0)
-            calls.append({entry.sequence, QString::fromLatin1(entry.function),
-                          QString::fromLatin1(entry.arguments), entry.status});
-    }
-    return calls;
-}
-
-int countOf(const char *function)
-{
-    return int(dwavbench_journal_count_of(function));
-}
+using Bench::Call;
+using Bench::countOf;
+using Bench::journal;
 
 // The module driver's calls on one session, in order.
 QStringList callsOnSession(ViSession session)
@@ -95,13 +77,9 @@ private:
 
     QStringList warningsWhile(const std::function<void()> &action)
     {
-        QSignalSpy spy(Logger::instance(0), &Logger::logged);
+        LogCapture log(0);
         action();
-        QStringList warnings;
-        for (const QList<QVariant> &args : spy)
-            if (args.at(1).value<LoggerMessageType>() == LoggerWarning)
-                warnings << args.at(0).toString();
-        return warnings;
+        return log.of(LoggerWarning);
     }
 
     int openPanel(ushort position, int *flag)

@@ -1,3 +1,4 @@
+#include "BenchSupport.h"
 #include "TestMain.h"
 
 #include "DWAVModule.h"
@@ -29,8 +30,7 @@ private slots:
 
 void TestStandaloneChoice::init()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    QVERIFY(Bench::reset());
 }
 
 void TestStandaloneChoice::programFileName()
@@ -157,9 +157,7 @@ void TestStandaloneChoice::moduleUnderAnotherNameIsNotMarked()
 void TestStandaloneChoice::failingCarrierLeavesPositionUnset()
 {
     dwavbench_load_default();
-    char error[256] = {};
-    QVERIFY2(dwavbench_add_fault("tvkbase_init", 1, VI_ERROR_RSRC_NFOUND, error, sizeof error) == 0,
-             error);
+    QVERIFY(Bench::addFault("tvkbase_init", 1, VI_ERROR_RSRC_NFOUND));
     dwavbench_journal_clear();
     const InstrumentChoice choice = InstrumentChoice::fromRow(
         {"Mezzanine DWAV"}, {"VXI0::3::INSTR"}, {2}, 0);

@@ -1,6 +1,7 @@
+#include "BenchSupport.h"
 #include "TestMain.h"
 
-#include "../app/ModalAnswerer.h"
+#include "ModalAnswerer.h"
 
 #include "InstrumentSelectionDialog.h"
 #include "Logger.h"
@@ -125,8 +126,7 @@ private slots:
 
 void TestStandaloneRun::init()
 {
-    char error[256] = {};
-    QVERIFY2(dwavbench_reset(error, sizeof error) == 0, error);
+    QVERIFY(Bench::reset());
     dwavbench_load_default();
     dwavbench_journal_clear();
 }
@@ -207,8 +207,7 @@ void TestStandaloneRun::failingCarrierLeavesThePanelInDemoMode()
     ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
         // The search has opened the carrier already; the next opening is the
         // panel's own.
-        char error[256] = {};
-        dwavbench_add_fault("tvkbase_init", 1, VI_ERROR_RSRC_NFOUND, error, sizeof error);
+        Bench::addFault("tvkbase_init", 1, VI_ERROR_RSRC_NFOUND);
         doubleClickRow(d, 0);
     }));
     PanelCloser closer;
@@ -223,8 +222,7 @@ void TestStandaloneRun::foreignCodeAtChosenPositionLeavesDemoMode()
     Arguments args("/opt/dwav/p_dwav");
     ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
         // The module is swapped for another kind between search and choice.
-        char error[256] = {};
-        dwavbench_set_module_option("VXI0::3::INSTR", 2, "type", "65", error, sizeof error);
+        Bench::setModuleOption("VXI0::3::INSTR", 2, "type", "65");
         doubleClickRow(d, 0);
     }));
     PanelCloser closer;

@@ -33,6 +33,8 @@ public:
 
     void setBoxAnswer(QMessageBox::StandardButton answer) { m_boxAnswer = answer; }
     QStringList messages() const { return m_messages; }
+    QStringList titles() const { return m_titles; }
+    QStringList texts() const { return m_texts; }
 
     // Presses `button` of a box; NoButton (or a button the box lacks) takes
     // its default button, else its escape button.
@@ -78,6 +80,8 @@ private:
         m_unanswered = 0;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             m_messages << box->windowTitle() + QLatin1Char('|') + box->text();
+            m_titles << box->windowTitle();
+            m_texts << box->text();
             press(box, m_boxAnswer);
         } else if (m_handler) {
             // Run outside this timer's slot: a handler that opens another
@@ -98,4 +102,6 @@ private:
     QTimer m_timer;
     QPointer<QWidget> m_last;
     QStringList m_messages;
+    QStringList m_titles;
+    QStringList m_texts;
 };
