@@ -4,19 +4,13 @@
 // one, with readers for what reached the module (the bench's journal) and
 // for what the module logged.
 
-#include "DWAVModule.h"
-#include "Logger.h"
+#include "BenchSupport.h"
+#include "LogCapture.h"
+#include "ModuleOnBench.h"
 
-#include "dwav_bench.h"
-#include "tvkbase_32.h"
-
-#include <QObject>
-#include <QPair>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QtTest>
-
-#include <memory>
 
 class ConfigureBench
 {
@@ -25,47 +19,25 @@ public:
     static const char *carrier() { return "VXI0::7::INSTR"; }
 
     ConfigureBench()
+        : m_loaded(Bench::load("[resource VXI0::7::INSTR]\n"
+                               "interface = vxi\n"
+                               "manufacturer = 3702\n"
+                               "model = 341\n"
+                               "slot = 7\n"
+                               "idn = KALVINT,TVKBASE-VXI,0700,2.4\n"
+                               "carrier = yes\n"
+                               "[module VXI0::7::INSTR 2]\n"
+                               "serial = DW-7002\n"))
+        , m_opened(carrier(), position)
+        , m_messages(position)
     {
-        const char *text =
-            "[resource VXI0::7::INSTR]\n"
-            "interface = vxi\n"
-            "manufacturer = 3702\n"
-            "model = 341\n"
-            "slot = 7\n"
-            "idn = KALVINT,TVKBASE-VXI,0700,2.4\n"
-            "carrier = yes\n"
-            "[module VXI0::7::INSTR 2]\n"
-            "serial = DW-7002\n";
-        char error[256] = {0};
-        m_loaded = dwavbench_load_text(text, error, sizeof error) == 0;
-        if (!m_loaded) {
-            qWarning("bench: %s", error);
-            return;
-        }
-        dwavbench_clear_faults();
-        m_loaded = tvkbase_init(carrier(), 1, 1, &m_carrier) >= 0;
-        m_module.reset(new DWAVModule);
-        m_module->setInitParams(m_carrier, position, 0, 0, nullptr);
-        m_initResult = m_module->initialize();
-        QObject::connect(Logger::instance(position), &Logger::logged, &m_context,
-                         [this](const QString &message, LoggerMessageType type) {
-                             m_messages.append(qMakePair(message, int(type)));
-                         });
         clear();
     }
 
-    ~ConfigureBench()
-    {
-        if (m_module)
-            m_module->close();
-        m_module.reset();
-        if (m_carrier)
-            tvkbase_close(m_carrier);
-        dwavbench_clear_faults();
-    }
+    ~ConfigureBench() { dwavbench_clear_faults(); }
 
-    bool ready() const { return m_loaded && m_initResult == 0; }
-    DWAVModule &module() { return *m_module; }
+    bool ready() const { return m_loaded && m_opened.carrierSession != 0 && m_opened.initResult == 0; }
+    DWAVModule &module() { return *m_opened.module; }
 
     // Forgets the calls and messages so far.
     void clear()
@@ -81,48 +53,26 @@ public:
     {
         static const QRegularExpression session(QStringLiteral("^vi=0x[0-9A-Fa-f]+(, )?"));
         QStringList out;
-        const size_t count = dwavbench_journal_count();
-        for (size_t i = 0; i < count; ++i) {
-            dwavbench_call entry;
-            if (dwavbench_journal_entry(i, &entry) != 0
-                || qstrcmp(entry.function, "tvkdwav_error_message") == 0)
+        for (const Bench::Call &call : Bench::journal()) {
+            if (call.function == QLatin1String("tvkdwav_error_message"))
                 continue;
-            QString arguments = QString::fromLatin1(entry.arguments);
+            QString arguments = call.arguments;
             arguments.remove(session);
-            out << QStringLiteral("%1(%2)").arg(QString::fromLatin1(entry.function), arguments);
+            out << QStringLiteral("%1(%2)").arg(call.function, arguments);
         }
         return out;
     }
 
-    // The status the bench returned for the last call of a function.
-    static qint32 lastStatus(const char *function)
-    {
-        const size_t count = dwavbench_journal_count();
-        for (size_t i = count; i-- > 0;) {
-            dwavbench_call entry;
-            if (dwavbench_journal_entry(i, &entry) == 0 && qstrcmp(entry.function, function) == 0)
-                return entry.status;
-        }
-        return 0;
-    }
-
+    static qint32 lastStatus(const char *function) { return Bench::lastStatus(function); }
     static bool addFault(const char *function, unsigned long nth, qint32 status)
     {
-        char error[256] = {0};
-        if (dwavbench_add_fault(function, nth, status, error, sizeof error) == 0)
-            return true;
-        qWarning("fault: %s", error);
-        return false;
+        return Bench::addFault(function, nth, status);
     }
 
     // The messages logged since the last clear, of one type (-1: any).
     QStringList messages(int type = -1) const
     {
-        QStringList out;
-        for (const auto &m : m_messages)
-            if (type < 0 || m.second == type)
-                out << m.first;
-        return out;
+        return type < 0 ? m_messages.all() : m_messages.of(LoggerMessageType(type));
     }
 
     QStringList queryMessages() const
@@ -137,9 +87,6 @@ public:
 
 private:
     bool m_loaded = false;
-    ViSession m_carrier = 0;
-    int m_initResult = -1;
-    std::unique_ptr<DWAVModule> m_module;
-    QObject m_context;
-    QList<QPair<QString, int>> m_messages;
+    Bench::OpenedModule m_opened;
+    LogCapture m_messages;
 };

@@ -204,7 +204,7 @@ void TestDwavModuleFailure::runControlFlags()
     QCOMPARE(module->programStart(), 0);
     QVERIFY(module->isGenerating());
     QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
-    QCOMPARE(calls("tvkdwav_prog_start"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_prog_start"), 1);
 
     // A failing start changes neither flag nor state.
     QCOMPARE(module->stop(), 0);

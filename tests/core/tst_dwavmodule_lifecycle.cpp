@@ -63,9 +63,9 @@ void TestDwavModuleLifecycle::initializesDwavModule()
     QVERIFY(messages.of(LoggerInfo).contains(QStringLiteral("DWAV is initialized!")));
     QVERIFY(messages.of(LoggerCritical).isEmpty());
 
-    QCOMPARE(calls("tvkbase_m_type_q"), size_t(1));
-    QCOMPARE(calls("tvkdwav_init"), size_t(1));
-    QCOMPARE(calls("tvkdwav_connect"), size_t(1));
+    QCOMPARE(countOf("tvkbase_m_type_q"), 1);
+    QCOMPARE(countOf("tvkdwav_init"), 1);
+    QCOMPARE(countOf("tvkdwav_connect"), 1);
     QVERIFY(lastArguments("tvkdwav_init").contains(QLatin1String(carrier())));
 
     module.close();
@@ -104,8 +104,8 @@ void TestDwavModuleLifecycle::refusesWhatIsNoDwavModule()
     QVERIFY(messages.of(LoggerPlain).contains(
         QStringLiteral("Returned status (0) Message: ") + message));
     // The driver was never opened on a foreign or missing module.
-    QCOMPARE(calls("tvkdwav_init"), size_t(0));
-    QCOMPARE(calls("tvkdwav_connect"), size_t(0));
+    QCOMPARE(countOf("tvkdwav_init"), 0);
+    QCOMPARE(countOf("tvkdwav_connect"), 0);
     QVERIFY(!module->lastErrorMessage().isEmpty());
 }
 
@@ -135,7 +135,7 @@ void TestDwavModuleLifecycle::revisionCodedModuleInitialises()
     QCOMPARE(module.initResult, 0);
     QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
     QVERIFY(messages.of(LoggerCritical).isEmpty());
-    QCOMPARE(calls("tvkdwav_connect"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_connect"), 1);
 }
 
 void TestDwavModuleLifecycle::failingCarrierQueryIsReported()
@@ -150,7 +150,7 @@ void TestDwavModuleLifecycle::failingCarrierQueryIsReported()
     QVERIFY(!critical.isEmpty());
     QVERIFY(critical.first().startsWith(QStringLiteral("(DWAVModule:")));
     QVERIFY(critical.first().endsWith(QStringLiteral(":performInit)")));
-    QCOMPARE(calls("tvkdwav_init"), size_t(0));
+    QCOMPARE(countOf("tvkdwav_init"), 0);
 }
 
 void TestDwavModuleLifecycle::failingConnectLeavesDemoModeAndSessionIsClosedNextTime()
@@ -171,9 +171,9 @@ void TestDwavModuleLifecycle::failingConnectLeavesDemoModeAndSessionIsClosedNext
     // ... and closed by the next initialisation, which then succeeds.
     dwavbench_journal_clear();
     QCOMPARE(module->initialize(), 0);
-    QCOMPARE(calls("tvkdwav_close"), size_t(1));
-    QCOMPARE(calls("tvkdwav_reset"), size_t(0));
-    QCOMPARE(calls("tvkdwav_init"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_close"), 1);
+    QCOMPARE(countOf("tvkdwav_reset"), 0);
+    QCOMPARE(countOf("tvkdwav_init"), 1);
     QCOMPARE(module->state(), DWAVModule::DeviceInitialized);
 }
 
@@ -200,9 +200,9 @@ void TestDwavModuleLifecycle::secondInitializeResets()
     QCOMPARE(module->moduleSession(), session);
     QVERIFY(!module->isConfigured());
     QVERIFY(!module->isGenerating());
-    QCOMPARE(calls("tvkdwav_reset"), size_t(1));
-    QCOMPARE(calls("tvkdwav_init"), size_t(0));
-    QCOMPARE(calls("tvkdwav_close"), size_t(0));
+    QCOMPARE(countOf("tvkdwav_reset"), 1);
+    QCOMPARE(countOf("tvkdwav_init"), 0);
+    QCOMPARE(countOf("tvkdwav_close"), 0);
     QVERIFY(logFile().contains(QStringLiteral("DWAV Module already initialized")));
 }
 
@@ -265,7 +265,7 @@ void TestDwavModuleLifecycle::demoModeCloseIsReported()
     QSignalSpy states(&module, &DWAVModule::stateChanged);
     const int result = module.close();
     QVERIFY(result < 0);
-    QCOMPARE(calls("tvkdwav_close"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_close"), 1);
     QVERIFY(lastArguments("tvkdwav_close").contains(QLatin1String("0")));
     QCOMPARE(module.state(), DWAVModule::DeviceClosed);
     QCOMPARE(states.count(), 0);
@@ -356,8 +356,8 @@ void TestDwavModuleLifecycle::initCarrierStandalonePath()
     const ViSession first = module.carrierSession();
     dwavbench_journal_clear();
     QCOMPARE(module.initCarrier(QLatin1String(carrier()), 1, 1, 1), 0);
-    QCOMPARE(calls("tvkdwav_reset"), size_t(1));
-    QCOMPARE(calls("viClose"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_reset"), 1);
+    QCOMPARE(countOf("viClose"), 1);
     QVERIFY2(lastArguments("viClose").contains(QStringLiteral("vi=0x") + QString::number(first, 16).toUpper()),
              qPrintable(lastArguments("viClose")));
     module.close();

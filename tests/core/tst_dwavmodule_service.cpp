@@ -128,7 +128,7 @@ void TestDwavModuleService::serviceTestsReachTheDriver()
     const QVariantList args = ramArguments();
     QCOMPARE(module->runServiceTest(type, &text, &args), 0);
     const QByteArray name = function.toLatin1();
-    QCOMPARE(calls(name.constData()), size_t(1));
+    QCOMPARE(countOf(name.constData()), 1);
     QCOMPARE(dwavbench_journal_count(), size_t(1));
     QVERIFY2(lastArguments(name.constData()).contains(argument),
              qPrintable(lastArguments(name.constData())));
@@ -239,9 +239,9 @@ void TestDwavModuleService::calibrationRecordAfterCalibration()
     dwavbench_journal_clear();
     QCOMPARE(module->calibrate(chan, &record), 0);
     QCOMPARE(module->lastStatus(), 0);
-    QCOMPARE(calls("tvkdwav_calibrate"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_calibrate"), 1);
     QVERIFY(lastArguments("tvkdwav_calibrate").contains(QStringLiteral("chan=%1").arg(chan)));
-    QCOMPARE(calls("tvkdwav_get_calibration_data"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_get_calibration_data"), 1);
 
     tvkdwav_CalibrationData held;
     QCOMPARE(dwavbench_module_calibration(carrier(), 1, &held, 0), 0);
@@ -259,7 +259,7 @@ void TestDwavModuleService::missingMultimeterStatusPassesThrough()
     const int result = module->calibrate(0, &record);
     QCOMPARE(result, int(0xBFFC0C14));
     QCOMPARE(module->lastStatus(), int(0xBFFC0C14));
-    QCOMPARE(calls("tvkdwav_get_calibration_data"), size_t(0));
+    QCOMPARE(countOf("tvkdwav_get_calibration_data"), 0);
     const QStringList critical = messages.of(LoggerCritical);
     QVERIFY(!critical.isEmpty());
     QVERIFY(critical.first().endsWith(QStringLiteral(":calibrate)")));
@@ -324,8 +324,8 @@ void TestDwavModuleService::flashAndDate()
     QCOMPARE(module->saveCalibrationData(), 0);
     QCOMPARE(module->loadCalibrationData(), 0);
     QCOMPARE(module->stopCalibration(), 0);
-    QCOMPARE(calls("tvkdwav_save_CalibrationData_ToFlash"), size_t(1));
-    QCOMPARE(calls("tvkdwav_load_CalibrationData_FromFlash"), size_t(1));
+    QCOMPARE(countOf("tvkdwav_save_CalibrationData_ToFlash"), 1);
+    QCOMPARE(countOf("tvkdwav_load_CalibrationData_FromFlash"), 1);
     QString date = QStringLiteral("stale");
     QCOMPARE(module->calibrationDate(date), 0);
     QVERIFY(!date.isEmpty());

@@ -8,17 +8,18 @@
 #include "DwavModuleCode.h"
 #include "Logger.h"
 
+#include "BenchSupport.h"
+#include "LogCapture.h"
+#include "ModuleOnBench.h"
+
 #include "dwav_bench.h"
 #include "dwav_visa.h"
 #include "tvkbase_32.h"
 #include "tvkdwav_32.h"
 
 #include <QFile>
-#include <QSignalSpy>
 #include <QStringList>
 #include <QtTest>
-
-#include <memory>
 
 namespace ModuleBench {
 
@@ -49,51 +50,17 @@ const char *const benchText =
 
 inline bool load()
 {
-    char error[256] = {0};
-    if (dwavbench_load_text(benchText, error, sizeof error) != 0) {
-        qWarning("bench: %s", error);
-        return false;
-    }
-    dwavbench_clear_faults();
-    dwavbench_journal_clear();
-    return true;
+    return Bench::load(benchText);
 }
 
-inline bool addFault(const char *function, unsigned long nth, qint32 status)
-{
-    char error[256] = {0};
-    if (dwavbench_add_fault(function, nth, status, error, sizeof error) != 0) {
-        qWarning("fault: %s", error);
-        return false;
-    }
-    return true;
-}
+using Bench::addFault;
+using Bench::countOf;
+using Bench::lastArguments;
+using Messages = LogCapture;
 
 inline bool setModuleOption(int position, const char *key, const char *value)
 {
-    char error[256] = {0};
-    if (dwavbench_set_module_option(carrier(), position, key, value, error, sizeof error) != 0) {
-        qWarning("module option: %s", error);
-        return false;
-    }
-    return true;
-}
-
-inline size_t calls(const char *function)
-{
-    return dwavbench_journal_count_of(function);
-}
-
-// The arguments text of the last journal entry of a function.
-inline QString lastArguments(const char *function)
-{
-    const size_t count = dwavbench_journal_count();
-    for (size_t i = count; i-- > 0;) {
-        dwavbench_call entry;
-        if (dwavbench_journal_entry(i, &entry) == 0 && qstrcmp(entry.function, function) == 0)
-            return QString::fromLatin1(entry.arguments);
-    }
-    return QString();
+    return Bench::setModuleOption(carrier(), position, key, value);
 }
 
 inline ViSession openCarrier()
@@ -104,30 +71,10 @@ inline ViSession openCarrier()
     return session;
 }
 
-// A module opened as the library opens one: the host's carrier session,
-// then initialize.
-struct OpenedModule
+// A module on a position of this bench's carrier.
+struct OpenedModule : Bench::OpenedModule
 {
-    std::unique_ptr<DWAVModule> module;
-    ViSession carrierSession = 0;
-    int initResult = 0;
-
-    explicit OpenedModule(int position)
-        : module(new DWAVModule)
-    {
-        carrierSession = openCarrier();
-        module->setInitParams(carrierSession, ushort(position), 0, 0, nullptr);
-        initResult = module->initialize();
-    }
-    ~OpenedModule()
-    {
-        if (module && module->moduleSession() != 0)
-            module->close();
-        module.reset();
-        if (carrierSession != 0)
-            tvkbase_close(carrierSession);
-    }
-    DWAVModule *operator->() const { return module.get(); }
+    explicit OpenedModule(int position) : Bench::OpenedModule(carrier(), position) {}
 };
 
 // Brings an initialised module on to state 3 or 4 through the ordinary
@@ -140,40 +87,6 @@ inline bool bringToState(DWAVModule *module, int reached)
         return false;
     return true;
 }
-
-// Every message of one position, as it was logged.
-class Messages
-{
-public:
-    explicit Messages(int position)
-        : m_spy((qRegisterMetaType<LoggerMessageType>(), Logger::instance(position)),
-                &Logger::logged)
-    {
-    }
-
-    // Messages of one type, oldest first.
-    QStringList of(LoggerMessageType type) const
-    {
-        QStringList texts;
-        for (const QList<QVariant> &call : m_spy) {
-            if (call.at(1).value<LoggerMessageType>() == type)
-                texts << call.at(0).toString();
-        }
-        return texts;
-    }
-    QStringList all() const
-    {
-        QStringList texts;
-        for (const QList<QVariant> &call : m_spy)
-            texts << call.at(0).toString();
-        return texts;
-    }
-    int count() const { return m_spy.count(); }
-    void clear() { m_spy.clear(); }
-
-private:
-    QSignalSpy m_spy;
-};
 
 inline QString logFile()
 {
