@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BenchSupport.h"
 #include "dwav_bench.h"
 #include "tvkbase_32.h"
 #include "tvkdwav_32.h"
@@ -73,16 +74,6 @@ inline QString errorText(ViSession vi, ViStatus status)
     char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {};
     tvkdwav_error_message(vi, status, text);
     return QString::fromLocal8Bit(text);
-}
-
-inline QString lastJournalLine()
-{
-    const size_t count = dwavbench_journal_count();
-    if (count == 0)
-        return QString();
-    char line[1024] = {};
-    dwavbench_journal_line(count - 1, line, sizeof line);
-    return QString::fromLatin1(line);
 }
 
 } // namespace BenchFixture

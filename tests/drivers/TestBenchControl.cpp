@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(dwavbench_journal_line(99, line, sizeof line), -1);
 
         BenchFixture::close(m);
-        QCOMPARE(BenchFixture::lastJournalLine().contains("tvkbase_close("), true);
+        QCOMPARE(Bench::lastLine().contains("tvkbase_close("), true);
     }
 
     void latencyIsAddedPerFunction()

@@ -62,7 +62,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no DWAV module on the bench\n");
         return 1;
     }
-    WindowTest::ModalCloser closer;
+    ModalAnswerer closer;
     bool ok = true;
     {
         MainWindow window(module.get());

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "MultilevelParameters.h"
 #include "ParameterTypes.h"
+#include "BenchSupport.h"
 #include "TestMain.h"
 #include "WindowTestSupport.h"
 
@@ -78,8 +79,7 @@ void TestMainWindow::titleAndStartOnInitialisedModule()
 
 void TestMainWindow::demoModeShowsErrorAndNeverPolls()
 {
-    char error[256] = {};
-    dwavbench_reset(error, sizeof error);
+    QVERIFY(Bench::reset());
     DWAVModule module;  // never initialised: DEMO mode
     dwavbench_journal_clear();
     {
@@ -353,8 +353,7 @@ void TestMainWindow::destructionResetsWaitsStopsCloses()
 
 void TestMainWindow::destructionInDemoModeOnlyCloses()
 {
-    char error[256] = {};
-    dwavbench_reset(error, sizeof error);
+    QVERIFY(Bench::reset());
     DWAVModule module;
     auto *window = new MainWindow(&module);
     dwavbench_journal_clear();

@@ -151,7 +151,7 @@ void TestMainWindowCommands::failedConfigurationShowsDriverText()
     QVERIFY(module);
     MainWindow window(module.get());
     const int status = int(0xBFFC0801u);
-    QVERIFY(dwavbench_add_fault("tvkdwav_config_mode", 0, status, nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_config_mode", 0, status));
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     const QString text = module->lastErrorMessage();
@@ -176,7 +176,7 @@ void TestMainWindowCommands::queryRefreshesWidgetsAlsoAfterFailure()
     QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
     QCOMPARE(samples->value(), 64);
 
-    QVERIFY(dwavbench_add_fault("tvkdwav_config_chan", 0, int(0xBFFC0801u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_config_chan", 0, int(0xBFFC0801u)));
     module->setAWGParameter(QStringLiteral("numSamples"), 128u);
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
@@ -201,7 +201,7 @@ void TestMainWindowCommands::resetShowsOutcome()
     QCOMPARE(countOf("tvkdwav_reset"), 1);
     QCOMPARE(startButtonState(&window), 0);
 
-    QVERIFY(dwavbench_add_fault("tvkdwav_reset", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_reset", 1, int(0xBFFF0011u)));
     QTest::mouseClick(button(&window, "resetDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     QCOMPARE(messageText(&window),
@@ -256,7 +256,7 @@ void TestMainWindowCommands::startAndStopFailures()
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
 
     // A failed start goes back to idle.
-    QVERIFY(dwavbench_add_fault("tvkdwav_start", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_start", 1, int(0xBFFF0011u)));
     QCOMPARE(window.startGeneration(), int(0xBFFF0011u));
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     QCOMPARE(startButtonState(&window), 0);
@@ -265,7 +265,7 @@ void TestMainWindowCommands::startAndStopFailures()
     // A failed stop leaves the button as it was, so the operator can retry.
     QCOMPARE(window.startGeneration(), 0);
     QCOMPARE(startButtonState(&window), 1);
-    QVERIFY(dwavbench_add_fault("tvkdwav_stop", 1, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_stop", 1, int(0xBFFF0011u)));
     QVERIFY(window.stopGeneration() != 0);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     QCOMPARE(startButtonState(&window), 1);

@@ -1,5 +1,6 @@
 #include "Logger.h"
 #include "MainWindow.h"
+#include "BenchSupport.h"
 #include "TestMain.h"
 #include "WindowTestSupport.h"
 
@@ -99,25 +100,24 @@ void TestMainWindowPolling::versionWarningOncePerWindow()
     int position = 0;
     auto module = openModule(&resource, &position);
     QVERIFY(module);
-    QVERIFY(dwavbench_set_module_option(resource.toLatin1().constData(), position, "versions_differ",
-                                        "yes", nullptr, 0) == 0);
-    ModalCloser closer;
+    QVERIFY(Bench::setModuleOption(resource.toLatin1().constData(), position, "versions_differ", "yes"));
+    ModalAnswerer closer;
     {
         MainWindow window(module.get());
         QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 4, 10000);
-        QCOMPARE(closer.titles, QStringList{QStringLiteral("Instrument version check")});
-        QCOMPARE(closer.texts.size(), 1);
-        QVERIFY(!closer.texts.at(0).isEmpty());
-        QCOMPARE(closer.texts.at(0), module->lastErrorMessage());
+        QCOMPARE(closer.titles(), QStringList{QStringLiteral("Instrument version check")});
+        QCOMPARE(closer.texts().size(), 1);
+        QVERIFY(!closer.texts().at(0).isEmpty());
+        QCOMPARE(closer.texts().at(0), module->lastErrorMessage());
         QCOMPARE(countOf("tvkdwav_cmpVersions"), 1);
     }
     // A new window checks once more.
     dwavbench_journal_clear();
     module->initialize();
     MainWindow second(module.get());
-    QTRY_COMPARE_WITH_TIMEOUT(closer.titles.size(), 2, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(closer.titles().size(), 2, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 3, 10000);
-    QCOMPARE(closer.titles.size(), 2);
+    QCOMPARE(closer.titles().size(), 2);
 }
 
 void TestMainWindowPolling::windowDestroyedWhileVersionWarningIsOpen()
@@ -126,8 +126,7 @@ void TestMainWindowPolling::windowDestroyedWhileVersionWarningIsOpen()
     int position = 0;
     auto module = openModule(&resource, &position);
     QVERIFY(module);
-    QVERIFY(dwavbench_set_module_option(resource.toLatin1().constData(), position, "versions_differ",
-                                        "yes", nullptr, 0) == 0);
+    QVERIFY(Bench::setModuleOption(resource.toLatin1().constData(), position, "versions_differ", "yes"));
     QPointer<MainWindow> window = new MainWindow(module.get());
     // As a host closing the panel while the warning waits for the operator.
     QTimer killer;
@@ -161,7 +160,7 @@ void TestMainWindowPolling::temperaturesShownWithTwoDecimals()
     QCOMPARE(labelText(&window, "tcardCaptionLabel"), QStringLiteral("Tcard"));
 
     // A failing query leaves nothing from an earlier poll: both read 0.00.
-    QVERIFY(dwavbench_add_fault("tvkdwav_get_temperature", 0, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_get_temperature", 0, int(0xBFFF0011u)));
     const int polled = countOf("tvkdwav_state");
     QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") > polled, 10000);
     QCOMPARE(labelText(&window, "tcontValueLabel"), QStringLiteral("0.00 \u00B0C"));
@@ -172,7 +171,7 @@ void TestMainWindowPolling::failingStateQueryShowsError()
 {
     auto module = openModule();
     QVERIFY(module);
-    QVERIFY(dwavbench_add_fault("tvkdwav_state", 0, int(0xBFFF0011u), nullptr, 0) == 0);
+    QVERIFY(Bench::addFault("tvkdwav_state", 0, int(0xBFFF0011u)));
     MainWindow window(module.get());
     QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") >= 2, 10000);
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
@@ -228,8 +227,7 @@ void TestMainWindowPolling::stateIconCodes()
 {
     QFETCH(uint, code);
     QFETCH(bool, hasIcon);
-    char error[256] = {};
-    dwavbench_reset(error, sizeof error);
+    QVERIFY(Bench::reset());
     DWAVModule module;
     MainWindow window(&module);
     window.setStateIcon(code, QStringLiteral("text %1").arg(code));
