@@ -238,12 +238,12 @@ void TestInstrumentSearch::unloadableBenchFindsNothing()
 void TestInstrumentSearch::silentSerialResourceIsSkipped()
 {
     QVERIFY(Bench::load(QByteArray("[resource ASRL1::COM1::INSTR]\n"
-                                 "interface = asrl\n"
-                                 "idn = KALVINT,TVKBASE,1,1\n"
-                                 "answers_idn = no\n"
-                                 "[module ASRL1::COM1::INSTR 1]\n"
-                                 "type = 66\n")
-                      + vxiCarrier));
+                                    "interface = asrl\n"
+                                    "idn = KALVINT,TVKBASE,1,1\n"
+                                    "answers_idn = no\n"
+                                    "[module ASRL1::COM1::INSTR 1]\n"
+                                    "type = 66\n")
+                         + vxiCarrier));
     InstrumentConfigurationSearch search(nullptr);
     // The silent one is skipped; the walk goes on to the next resource.
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/3"});
@@ -257,18 +257,18 @@ void TestInstrumentSearch::silentSerialResourceIsSkipped()
 void TestInstrumentSearch::positionsComeInOrder()
 {
     QVERIFY(Bench::load("[resource VXI0::9::INSTR]\n"
-                      "interface = vxi\n"
-                      "manufacturer = 3702\n"
-                      "model = 375\n"
-                      "slot = 9\n"
-                      "[module VXI0::9::INSTR 7]\n"
-                      "type = 66\n"
-                      "[module VXI0::9::INSTR 4]\n"
-                      "type = 44\n"
-                      "[module VXI0::9::INSTR 5]\n"
-                      "present = no\n"
-                      "[module VXI0::9::INSTR 2]\n"
-                      "type = 66\n"));
+                         "interface = vxi\n"
+                         "manufacturer = 3702\n"
+                         "model = 375\n"
+                         "slot = 9\n"
+                         "[module VXI0::9::INSTR 7]\n"
+                         "type = 66\n"
+                         "[module VXI0::9::INSTR 4]\n"
+                         "type = 44\n"
+                         "[module VXI0::9::INSTR 5]\n"
+                         "present = no\n"
+                         "[module VXI0::9::INSTR 2]\n"
+                         "type = 66\n"));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(search.resourceNames(), (QStringList{"VXI0::9::INSTR", "VXI0::9::INSTR"}));
     QCOMPARE(search.positions(), (QList<int>{2, 7}));
@@ -296,10 +296,10 @@ void TestInstrumentSearch::moduleCodes()
     QFETCH(QString, code);
     QFETCH(bool, found);
     QVERIFY(Bench::load("[resource GPIB0::7::INSTR]\n"
-                      "interface = gpib\n"
-                      "idn = KALVINT,TVKBASE,7,1\n"
-                      "[module GPIB0::7::INSTR 6]\n"
-                      "type = " + code.toLatin1() + "\n"));
+                         "interface = gpib\n"
+                         "idn = KALVINT,TVKBASE,7,1\n"
+                         "[module GPIB0::7::INSTR 6]\n"
+                         "type = " + code.toLatin1() + "\n"));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), found ? QStringList{"GPIB0::7::INSTR/6"} : QStringList());
 }
@@ -307,20 +307,20 @@ void TestInstrumentSearch::moduleCodes()
 void TestInstrumentSearch::idnCarrierWithUnknownCodesIsProbed()
 {
     QVERIFY(Bench::load("[resource TCPIP0::10.1.2.3::inst0::INSTR]\n"
-                      "interface = tcpip\n"
-                      "manufacturer = 4660\n"
-                      "model = 999\n"
-                      "idn = SOMEONE,TVKBASE-LAN,0001,3.1\n"
-                      "[module TCPIP0::10.1.2.3::inst0::INSTR 1]\n"
-                      "type = 66\n"
-                      "[resource USB0::0x1234::0x0001::X1::INSTR]\n"
-                      "interface = usb\n"
-                      "manufacturer = 4660\n"
-                      "model = 1\n"
-                      "idn = OTHER,SCOPE,1,1\n"
-                      "carrier = yes\n"
-                      "[module USB0::0x1234::0x0001::X1::INSTR 1]\n"
-                      "type = 66\n"));
+                         "interface = tcpip\n"
+                         "manufacturer = 4660\n"
+                         "model = 999\n"
+                         "idn = SOMEONE,TVKBASE-LAN,0001,3.1\n"
+                         "[module TCPIP0::10.1.2.3::inst0::INSTR 1]\n"
+                         "type = 66\n"
+                         "[resource USB0::0x1234::0x0001::X1::INSTR]\n"
+                         "interface = usb\n"
+                         "manufacturer = 4660\n"
+                         "model = 1\n"
+                         "idn = OTHER,SCOPE,1,1\n"
+                         "carrier = yes\n"
+                         "[module USB0::0x1234::0x0001::X1::INSTR 1]\n"
+                         "type = 66\n"));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"TCPIP0::10.1.2.3::inst0::INSTR/1"});
     // The instrument that is no carrier by any sign is never opened as one.
@@ -331,19 +331,19 @@ void TestInstrumentSearch::idnCarrierWithUnknownCodesIsProbed()
 void TestInstrumentSearch::idnIsCaseSensitiveAndCodesStillCount()
 {
     QVERIFY(Bench::load("[resource USB0::0x0001::0x0001::A::INSTR]\n"
-                      "interface = usb\n"
-                      "manufacturer = 1\n"
-                      "model = 1\n"
-                      "idn = kalvint,tvkbase,1,1\n"
-                      "[module USB0::0x0001::0x0001::A::INSTR 1]\n"
-                      "type = 66\n"
-                      "[resource USB0::0x0000::0x0A2D::B::INSTR]\n"
-                      "interface = usb\n"
-                      "manufacturer = 0\n"
-                      "model = 2605\n"
-                      "idn = ACME,OLD,1,1\n"
-                      "[module USB0::0x0000::0x0A2D::B::INSTR 8]\n"
-                      "type = 66\n"));
+                         "interface = usb\n"
+                         "manufacturer = 1\n"
+                         "model = 1\n"
+                         "idn = kalvint,tvkbase,1,1\n"
+                         "[module USB0::0x0001::0x0001::A::INSTR 1]\n"
+                         "type = 66\n"
+                         "[resource USB0::0x0000::0x0A2D::B::INSTR]\n"
+                         "interface = usb\n"
+                         "manufacturer = 0\n"
+                         "model = 2605\n"
+                         "idn = ACME,OLD,1,1\n"
+                         "[module USB0::0x0000::0x0A2D::B::INSTR 8]\n"
+                         "type = 66\n"));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"USB0::0x0000::0x0A2D::B::INSTR/8"});
 }
@@ -351,13 +351,13 @@ void TestInstrumentSearch::idnIsCaseSensitiveAndCodesStillCount()
 void TestInstrumentSearch::vxiSlotZeroIsSkipped()
 {
     QVERIFY(Bench::load(QByteArray("[resource VXI0::0::INSTR]\n"
-                                 "interface = vxi\n"
-                                 "manufacturer = 3702\n"
-                                 "model = 341\n"
-                                 "slot = 0\n"
-                                 "[module VXI0::0::INSTR 1]\n"
-                                 "type = 66\n")
-                      + vxiCarrier));
+                                    "interface = vxi\n"
+                                    "manufacturer = 3702\n"
+                                    "model = 341\n"
+                                    "slot = 0\n"
+                                    "[module VXI0::0::INSTR 1]\n"
+                                    "type = 66\n")
+                         + vxiCarrier));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/3"});
     QCOMPARE(callsMentioning("tvkbase_init", "VXI0::0::INSTR"), 0);
@@ -371,12 +371,12 @@ void TestInstrumentSearch::vxiSlotZeroIsSkipped()
 void TestInstrumentSearch::vxiModelCodeKeepsOnlyLowBits()
 {
     QVERIFY(Bench::load("[resource GPIB-VXI0::24::INSTR]\n"
-                      "interface = gpib-vxi\n"
-                      "manufacturer = 3702\n"
-                      "model = 0xF10D\n"   // 269 with revision bits above
-                      "slot = 2\n"
-                      "[module GPIB-VXI0::24::INSTR 5]\n"
-                      "type = 66\n"));
+                         "interface = gpib-vxi\n"
+                         "manufacturer = 3702\n"
+                         "model = 0xF10D\n"   // 269 with revision bits above
+                         "slot = 2\n"
+                         "[module GPIB-VXI0::24::INSTR 5]\n"
+                         "type = 66\n"));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"GPIB-VXI0::24::INSTR/5"});
 }
@@ -384,20 +384,20 @@ void TestInstrumentSearch::vxiModelCodeKeepsOnlyLowBits()
 void TestInstrumentSearch::failingFindNextEndsTheWalk()
 {
     QVERIFY(Bench::load(QByteArray(vxiCarrier)
-                      + "[resource VXI0::6::INSTR]\n"
-                        "interface = vxi\n"
-                        "manufacturer = 3702\n"
-                        "model = 341\n"
-                        "slot = 6\n"
-                        "[module VXI0::6::INSTR 1]\n"
-                        "type = 66\n"
-                        "[resource VXI0::7::INSTR]\n"
-                        "interface = vxi\n"
-                        "manufacturer = 3702\n"
-                        "model = 341\n"
-                        "slot = 7\n"
-                        "[module VXI0::7::INSTR 1]\n"
-                        "type = 66\n"));
+                         + "[resource VXI0::6::INSTR]\n"
+                           "interface = vxi\n"
+                           "manufacturer = 3702\n"
+                           "model = 341\n"
+                           "slot = 6\n"
+                           "[module VXI0::6::INSTR 1]\n"
+                           "type = 66\n"
+                           "[resource VXI0::7::INSTR]\n"
+                           "interface = vxi\n"
+                           "manufacturer = 3702\n"
+                           "model = 341\n"
+                           "slot = 7\n"
+                           "[module VXI0::7::INSTR 1]\n"
+                           "type = 66\n"));
     QVERIFY(addFault("viFindNext", 2, VI_ERROR_RSRC_NFOUND));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), (QStringList{"VXI0::5::INSTR/3", "VXI0::6::INSTR/1"}));
@@ -408,11 +408,11 @@ void TestInstrumentSearch::failingFindNextEndsTheWalk()
 void TestInstrumentSearch::failingLockSkipsOnlyThatResource()
 {
     QVERIFY(Bench::load(QByteArray("[resource TCPIP0::10.0.0.9::inst0::INSTR]\n"
-                                 "interface = tcpip\n"
-                                 "idn = KALVINT,TVKBASE,9,1\n"
-                                 "[module TCPIP0::10.0.0.9::inst0::INSTR 4]\n"
-                                 "type = 66\n")
-                      + vxiCarrier));
+                                    "interface = tcpip\n"
+                                    "idn = KALVINT,TVKBASE,9,1\n"
+                                    "[module TCPIP0::10.0.0.9::inst0::INSTR 4]\n"
+                                    "type = 66\n")
+                         + vxiCarrier));
     QVERIFY(addFault("viLock", 1, VI_ERROR_RSRC_LOCKED));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/3"});
@@ -432,18 +432,18 @@ void TestInstrumentSearch::failingAttributeReadsMatchNoCarrier()
     // A Kalvint carrier by its codes alone (its *IDN? names no TVKBASE),
     // and a GPIB instrument, which has no codes to read at all.
     QVERIFY(Bench::load("[resource USB0::0x0000::0x0022::C::INSTR]\n"
-                      "interface = usb\n"
-                      "manufacturer = 0\n"
-                      "model = 34\n"
-                      "idn = KALVINT,MEZ,1,1\n"
-                      "[module USB0::0x0000::0x0022::C::INSTR 1]\n"
-                      "type = 66\n"
-                      "[resource GPIB0::11::INSTR]\n"
-                      "interface = gpib\n"
-                      "idn = KALVINT,MEZ,1,1\n"
-                      "carrier = yes\n"
-                      "[module GPIB0::11::INSTR 1]\n"
-                      "type = 66\n"));
+                         "interface = usb\n"
+                         "manufacturer = 0\n"
+                         "model = 34\n"
+                         "idn = KALVINT,MEZ,1,1\n"
+                         "[module USB0::0x0000::0x0022::C::INSTR 1]\n"
+                         "type = 66\n"
+                         "[resource GPIB0::11::INSTR]\n"
+                         "interface = gpib\n"
+                         "idn = KALVINT,MEZ,1,1\n"
+                         "carrier = yes\n"
+                         "[module GPIB0::11::INSTR 1]\n"
+                         "type = 66\n"));
     {
         InstrumentConfigurationSearch search(nullptr);
         QCOMPARE(rows(search), QStringList{"USB0::0x0000::0x0022::C::INSTR/1"});
@@ -474,13 +474,13 @@ void TestInstrumentSearch::failingAttributeReadsMatchNoCarrier()
 void TestInstrumentSearch::failingCarrierInitIsDescribed()
 {
     QVERIFY(Bench::load(QByteArray(vxiCarrier)
-                      + "[resource VXI0::8::INSTR]\n"
-                        "interface = vxi\n"
-                        "manufacturer = 3702\n"
-                        "model = 341\n"
-                        "slot = 8\n"
-                        "[module VXI0::8::INSTR 2]\n"
-                        "type = 66\n"));
+                         + "[resource VXI0::8::INSTR]\n"
+                           "interface = vxi\n"
+                           "manufacturer = 3702\n"
+                           "model = 341\n"
+                           "slot = 8\n"
+                           "[module VXI0::8::INSTR 2]\n"
+                           "type = 66\n"));
     QVERIFY(addFault("tvkbase_init", 1, VI_ERROR_IO));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::8::INSTR/2"});
@@ -492,14 +492,14 @@ void TestInstrumentSearch::failingCarrierInitIsDescribed()
 void TestInstrumentSearch::failingPositionQueryIsSkipped()
 {
     QVERIFY(Bench::load("[resource VXI0::5::INSTR]\n"
-                      "interface = vxi\n"
-                      "manufacturer = 3702\n"
-                      "model = 341\n"
-                      "slot = 5\n"
-                      "[module VXI0::5::INSTR 1]\n"
-                      "type = 66\n"
-                      "[module VXI0::5::INSTR 2]\n"
-                      "type = 66\n"));
+                         "interface = vxi\n"
+                         "manufacturer = 3702\n"
+                         "model = 341\n"
+                         "slot = 5\n"
+                         "[module VXI0::5::INSTR 1]\n"
+                         "type = 66\n"
+                         "[module VXI0::5::INSTR 2]\n"
+                         "type = 66\n"));
     QVERIFY(addFault("tvkbase_m_type_q", 1, VI_ERROR_TMO));
     InstrumentConfigurationSearch search(nullptr);
     QCOMPARE(rows(search), QStringList{"VXI0::5::INSTR/2"});
@@ -527,15 +527,15 @@ void TestInstrumentSearch::warningFromOpenIsDescribedButResourceStillProbed()
 void TestInstrumentSearch::progressValuesAndTexts()
 {
     QVERIFY(Bench::load(QByteArray("[resource GPIB0::1::INSTR]\n"
-                                 "interface = gpib\n"
-                                 "idn = ACME,DMM\n"
-                                 "[resource GPIB0::2::INSTR]\n"
-                                 "interface = gpib\n"
-                                 "idn = ACME,DMM\n"
-                                 "[resource GPIB0::3::INSTR]\n"
-                                 "interface = gpib\n"
-                                 "idn = ACME,DMM\n")
-                      + vxiCarrier));
+                                    "interface = gpib\n"
+                                    "idn = ACME,DMM\n"
+                                    "[resource GPIB0::2::INSTR]\n"
+                                    "interface = gpib\n"
+                                    "idn = ACME,DMM\n"
+                                    "[resource GPIB0::3::INSTR]\n"
+                                    "interface = gpib\n"
+                                    "idn = ACME,DMM\n")
+                         + vxiCarrier));
     InstrumentConfigurationSearch search(nullptr);
     QSignalSpy progress(&search, &InstrumentConfigurationSearch::operationProgressChanged);
     QSignalSpy texts(&search, &InstrumentConfigurationSearch::operationTextChanged);

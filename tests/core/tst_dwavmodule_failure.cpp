@@ -21,13 +21,6 @@ struct TextProbe : DWAVModule
     using DWAVModule::fromCp1251;
 };
 
-QString textFor(int status)
-{
-    char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {0};
-    tvkdwav_error_message(0, status, text);
-    return QString::fromLocal8Bit(text);
-}
-
 } // namespace
 
 class TestDwavModuleFailure : public QObject
@@ -62,7 +55,7 @@ void TestDwavModuleFailure::failingStopFollowsTheConvention()
     OpenedModule module(1);
     QCOMPARE(module.initResult, 0);
     QVERIFY(addFault("tvkdwav_stop", 1, qint32(0xBFFF0011)));
-    const QString driverText = textFor(qint32(0xBFFF0011));
+    const QString driverText = Bench::driverText(qint32(0xBFFF0011));
     QVERIFY(!driverText.isEmpty());
 
     Messages messages(1);
@@ -98,7 +91,7 @@ void TestDwavModuleFailure::warningStatusOfVersionCompare()
 {
     OpenedModule module(1);
     QVERIFY(addFault("tvkdwav_cmpVersions", 1, qint32(0x3FFF0085)));
-    const QString driverText = textFor(0x3FFF0085);
+    const QString driverText = Bench::driverText(0x3FFF0085);
     QVERIFY(!driverText.isEmpty());
 
     Messages messages(1);

@@ -18,13 +18,6 @@ namespace {
 
 constexpr int rounds = 150;
 
-QString driverTextOf(qint32 status)
-{
-    char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {0};
-    tvkdwav_error_message(0, status, text);
-    return QString::fromLocal8Bit(text);
-}
-
 } // namespace
 
 class TestDwavModuleThreads : public QObject
@@ -54,9 +47,9 @@ void TestDwavModuleThreads::serviceTaskWhileGuiPolls()
     const qint32 pollFault = qint32(0xBFFF0011);
     QVERIFY(addFault("tvkdwav_test_OK_Off1", 0, testFault));
     QVERIFY(addFault("tvkdwav_get_temperature", 0, pollFault));
-    const QSet<QString> knownErrors{driverTextOf(testFault), driverTextOf(pollFault)};
-    QVERIFY(!driverTextOf(testFault).isEmpty());
-    QVERIFY(!driverTextOf(pollFault).isEmpty());
+    const QSet<QString> knownErrors{Bench::driverText(testFault), Bench::driverText(pollFault)};
+    QVERIFY(!Bench::driverText(testFault).isEmpty());
+    QVERIFY(!Bench::driverText(pollFault).isEmpty());
 
     DWAVModule *shared = module.module.get();
     std::atomic<int> badResults{0};

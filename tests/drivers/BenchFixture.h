@@ -69,11 +69,4 @@ inline QString cp1251(const char *text)
     return QTextCodec::codecForName("Windows-1251")->toUnicode(text);
 }
 
-inline QString errorText(ViSession vi, ViStatus status)
-{
-    char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {};
-    tvkdwav_error_message(vi, status, text);
-    return QString::fromLocal8Bit(text);
-}
-
 } // namespace BenchFixture

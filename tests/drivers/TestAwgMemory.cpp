@@ -146,7 +146,7 @@ private slots:
         std::vector<double> one(16, 0.0);
         one[9] = -10.5;
         QCOMPARE(tvkdwav_awg_writePacket(m.module, 0, 0, 1, one.data(), nullptr, 16), ViStatus(VI_ERROR_PARAMETER5));
-        QVERIFY(BenchFixture::errorText(m.module, VI_ERROR_PARAMETER5).contains(QLatin1String("sample 9")));
+        QVERIFY(Bench::driverText(VI_ERROR_PARAMETER5, m.module).contains(QLatin1String("sample 9")));
         double stored = -1;
         QCOMPARE(dwavbench_module_value(BenchFixture::vxiCarrier(), 2, "awgPackets0", &stored), 0);
         QCOMPARE(stored, 0.0);

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(tvkdwav_config_mode_q(module, &mode),
                  status < 0 ? ViStatus(TVKDWAV_ERROR_NOT_CONNECTED) : ViStatus(VI_SUCCESS));
         if (status < 0)
-            QVERIFY(!BenchFixture::errorText(module, status).isEmpty());
+            QVERIFY(!Bench::driverText(status, module).isEmpty());
         QCOMPARE(tvkdwav_close(module), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkbase_close(carrier), ViStatus(VI_SUCCESS));
     }
@@ -365,12 +365,12 @@ private slots:
         QCOMPARE(dwavbench_module_value(BenchFixture::vxiCarrier(), 2, "chan1.offset", &before), 0);
         const ViStatus status = refusal.call(m.module);
         QCOMPARE(status, refusal.status);
-        const QString text = BenchFixture::errorText(m.module, status);
+        const QString text = Bench::driverText(status, m.module);
         QVERIFY2(text.contains(QLatin1String(refusal.reason)), qPrintable(text));
         if (refusal.status != TVKDWAV_ERROR_AWG_CAPACITY)
             QVERIFY2(text.startsWith(QStringLiteral("Parameter ")), qPrintable(text));
         // The same status from another session has the plain text.
-        QVERIFY(!BenchFixture::errorText(VI_NULL, status).contains(QLatin1String(refusal.reason)));
+        QVERIFY(!Bench::driverText(status, VI_NULL).contains(QLatin1String(refusal.reason)));
         double after = 1;
         QCOMPARE(dwavbench_module_value(BenchFixture::vxiCarrier(), 2, "chan1.offset", &after), 0);
         QCOMPARE(after, before);

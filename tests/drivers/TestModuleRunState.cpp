@@ -193,7 +193,7 @@ private slots:
         const ViStatus status = tvkdwav_cmpVersions(m.module);
         QVERIFY(status > 0);
         QCOMPARE(status, ViStatus(TVKDWAV_WARN_VERSIONS_DIFFER));
-        QVERIFY(BenchFixture::errorText(m.module, status).contains(QLatin1String("versions differ")));
+        QVERIFY(Bench::driverText(status, m.module).contains(QLatin1String("versions differ")));
     }
 
     void revisionsNameTheModule()

@@ -76,7 +76,7 @@ private slots:
         const ViStatus status = tvkdwav_calibrate(m.module, 0, 1);
         QCOMPARE(status, ViStatus(0xBFFC0C14));
         QCOMPARE(status, ViStatus(-1074000876));
-        QVERIFY(BenchFixture::errorText(m.module, status).contains(QLatin1String("hp3458a.dll")));
+        QVERIFY(Bench::driverText(status, m.module).contains(QLatin1String("hp3458a.dll")));
         const tvkdwav_CalibrationData after = recordOf(BenchFixture::vxiCarrier(), 2, false);
         QCOMPARE(std::memcmp(&before, &after, sizeof before), 0);
 

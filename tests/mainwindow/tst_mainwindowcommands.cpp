@@ -36,13 +36,6 @@ double benchValue(const QString &resource, int position, const char *key)
     return value;
 }
 
-QString driverText(int status)
-{
-    char text[256] = {};
-    tvkdwav_error_message(0, status, text);
-    return QString::fromLocal8Bit(text);
-}
-
 } // namespace
 
 class TestMainWindowCommands : public QObject
@@ -156,7 +149,7 @@ void TestMainWindowCommands::failedConfigurationShowsDriverText()
     QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
     const QString text = module->lastErrorMessage();
     QVERIFY(!text.isEmpty());
-    QCOMPARE(text, driverText(status));
+    QCOMPARE(text, Bench::driverText(status));
     QCOMPARE(messageText(&window), QStringLiteral("Instrument error: '%1'").arg(text));
     QVERIFY(!module->isConfigured());
 }

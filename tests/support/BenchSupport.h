@@ -5,6 +5,7 @@
 // journal). Every helper warns with the bench's reason when it refuses.
 
 #include "dwav_bench.h"
+#include "tvkdwav_32.h"
 
 #include <QByteArray>
 #include <QString>
@@ -137,6 +138,14 @@ inline QString lastLine()
     char line[1024] = {};
     dwavbench_journal_line(count - 1, line, sizeof line);
     return QString::fromLatin1(line);
+}
+
+// What the module driver says about a status, asked on a session or none.
+inline QString driverText(qint32 status, ViSession vi = 0)
+{
+    char text[TVKDWAV_ERROR_MESSAGE_BUFLEN] = {0};
+    tvkdwav_error_message(vi, status, text);
+    return QString::fromLocal8Bit(text);
 }
 
 } // namespace Bench
