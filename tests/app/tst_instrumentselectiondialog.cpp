@@ -42,6 +42,7 @@ private slots:
     void okOnEmptyTableOpensDemoMode();
     void cancelRejects();
     void keyboardDoesNotChooseARow();
+    void returnKeyConfirmsLikeOk();
     void filledTableStillSharesTheHeader();
 };
 
@@ -456,6 +457,35 @@ void TestInstrumentSelectionDialog::keyboardDoesNotChooseARow()
     // Space and Enter on the keyboard cursor do not choose either.
     QTest::keyClick(table, Qt::Key_Space);
     QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::returnKeyConfirmsLikeOk()
+{
+    // An operator who picks a row and presses Enter wants that module, not
+    // the end of the program.
+    InstrumentSelectionDialog dialog;
+    dialog.searchDevices();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget *table = tableOf(dialog);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+
+    // No row yet: Enter asks, as OK does, and No keeps the dialog open.
+    {
+        ModalAnswerer answerer(QMessageBox::No);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(answerer.messages(), QStringList{noDeviceSelected});
+    }
+    QCOMPARE(finished.count(), 0);
+
+    clickCell(table, 1, 0);
+    ModalAnswerer answerer;
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.selectedRow(), 1);
+    QVERIFY(answerer.messages().isEmpty());
 }
 
 void TestInstrumentSelectionDialog::filledTableStillSharesTheHeader()
