@@ -68,17 +68,16 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
+    createActions();
     createStatusBar();
+    createMenus();
+    // The language action starts as English, so the panel starts in Russian.
+    switchLanguage();
 
     pollingTimer = new QTimer(this);
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
 
-    if (module->isInitialized())
-        // In one step, so a '%' in the resource name is not taken for a marker.
-        setWindowTitle(tr("DWAV Panel - %1 at position %2")
-                           .arg(module->path(), QString::number(position)));
-    else
-        setWindowTitle(tr("DWAV Panel - DEMO mode"));
+    updateWindowTitle();
 
     setStartButtonState(0);
     move(20, 20);
@@ -107,6 +106,16 @@ MainWindow::~MainWindow()
     logger->setMessageLabel(nullptr);
     logger->setIconLabel(nullptr);
     delete form;
+}
+
+void MainWindow::updateWindowTitle()
+{
+    if (module->isInitialized())
+        // In one step, so a '%' in the resource name is not taken for a marker.
+        setWindowTitle(tr("DWAV Panel - %1 at position %2")
+                           .arg(module->path(), QString::number(position)));
+    else
+        setWindowTitle(tr("DWAV Panel - DEMO mode"));
 }
 
 void MainWindow::tagParameterWidgets()

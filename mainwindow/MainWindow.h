@@ -6,10 +6,13 @@
 #include <QVariant>
 
 class DWAVModule;
+class QAction;
 class QCloseEvent;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
+class QTranslator;
 
 namespace Ui {
 class MainWindow;
@@ -71,6 +74,12 @@ private slots:
     void on_showAFGPagePushButton_clicked();
     void on_showAWGPagePushButton_clicked();
     void onTimeoutEvent();
+    // Menus and actions.
+    void actionQuit_triggered();
+    void actionHelp_triggered();
+    // Language: toggles between Russian and English.
+    void switchLanguage();
+    void retranslateUi();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +93,10 @@ private:
     void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
+    void updateWindowTitle();
+    void createActions();
+    void setActionTexts();
+    void createMenus();
 
     int position = -1;
     Ui::MainWindow *form = nullptr;
@@ -101,4 +114,16 @@ private:
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
+
+    QAction *loadSettingsAction = nullptr;
+    QAction *saveSettingsAction = nullptr;
+    QAction *saveAsSettingsAction = nullptr;
+    QAction *helpAction = nullptr;
+    QAction *languageAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *servicePanelAction = nullptr;
+    QAction *calibrationPanelAction = nullptr;
+    QList<QMenu *> menus;
+    QTranslator *panelTranslator = nullptr;
+    QTranslator *qtTranslator = nullptr;
 };

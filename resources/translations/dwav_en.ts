@@ -20,8 +20,8 @@
         <translation>Module %1 not found at %2 slot</translation>
     </message>
     <message>
-        <source>Module at %1 slot isn't %2, found module has module code %3</source>
-        <translation>Module at %1 slot isn't %2, found module has module code %3</translation>
+        <source>Module at %1 slot isn&apos;t %2, found module has module code %3</source>
+        <translation>Module at %1 slot isn&apos;t %2, found module has module code %3</translation>
     </message>
     <message>
         <source>DWAV is initialized!</source>
@@ -32,8 +32,8 @@
         <translation>Returned status (%1) Message: %2</translation>
     </message>
     <message>
-        <source>DWAV is NOT configured! Press "Configure" button first.</source>
-        <translation>DWAV is NOT configured! Press "Configure" button first.</translation>
+        <source>DWAV is NOT configured! Press &quot;Configure&quot; button first.</source>
+        <translation>DWAV is NOT configured! Press &quot;Configure&quot; button first.</translation>
     </message>
     <message>
         <source>Program start</source>
@@ -220,12 +220,12 @@
 <context>
     <name>MainApp</name>
     <message>
-        <source>Not managed to load translation file "%1"</source>
-        <translation>Not managed to load translation file "%1"</translation>
+        <source>Not managed to load translation file &quot;%1&quot;</source>
+        <translation>Not managed to load translation file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Not managed to load translation "%1"</source>
-        <translation>Not managed to load translation "%1"</translation>
+        <source>Not managed to load translation &quot;%1&quot;</source>
+        <translation>Not managed to load translation &quot;%1&quot;</translation>
     </message>
     <message>
         <source>An exception occured during application execution: %1</source>
@@ -535,8 +535,8 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</source>
-        <translation>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</translation>
+        <source>Not managed to initialize DWAV, error: &apos;%1&apos;. The panel is in DEMO mode.</source>
+        <translation>Not managed to initialize DWAV, error: &apos;%1&apos;. The panel is in DEMO mode.</translation>
     </message>
     <message>
         <source>Configured</source>
@@ -599,8 +599,8 @@
         <translation>Tcard</translation>
     </message>
     <message>
-        <source>Instrument error: '%1'</source>
-        <translation>Instrument error: '%1'</translation>
+        <source>Instrument error: &apos;%1&apos;</source>
+        <translation>Instrument error: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Instrument version check</source>
@@ -615,8 +615,8 @@
         <translation>Awaits event</translation>
     </message>
     <message>
-        <source>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</source>
-        <translation>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</translation>
+        <source>DWAV was configured to start by Command. Push &quot;Program start&quot; button at Synchronization settings panel to start generation.</source>
+        <translation>DWAV was configured to start by Command. Push &quot;Program start&quot; button at Synchronization settings panel to start generation.</translation>
     </message>
     <message>
         <source>DWAV will be started after setted delay.</source>
@@ -629,6 +629,70 @@
     <message>
         <source>Signal is being generated.</source>
         <translation>Signal is being generated.</translation>
+    </message>
+    <message>
+        <source>Switch pannel language</source>
+        <translation>Switch pannel language</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Load settings</translation>
+    </message>
+    <message>
+        <source>Load panel settings</source>
+        <translation>Load panel settings</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Save panel settings</source>
+        <translation>Save panel settings</translation>
+    </message>
+    <message>
+        <source>Save settings as</source>
+        <translation>Save settings as</translation>
+    </message>
+    <message>
+        <source>Save panel settings as</source>
+        <translation>Save panel settings as</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Switch panel language</source>
+        <translation>Switch panel language</translation>
+    </message>
+    <message>
+        <source>Close panel</source>
+        <translation>Close panel</translation>
+    </message>
+    <message>
+        <source>Close DWAV panel</source>
+        <translation>Close DWAV panel</translation>
+    </message>
+    <message>
+        <source>Service panel</source>
+        <translation>Service panel</translation>
+    </message>
+    <message>
+        <source>Service and control panel for selftest</source>
+        <translation>Service and control panel for selftest</translation>
+    </message>
+    <message>
+        <source>Calibration panel</source>
+        <translation>Calibration panel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Service</translation>
     </message>
 </context>
 <context>

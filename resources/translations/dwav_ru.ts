@@ -20,7 +20,7 @@
         <translation>Модуль %1 не найден в позиции %2</translation>
     </message>
     <message>
-        <source>Module at %1 slot isn't %2, found module has module code %3</source>
+        <source>Module at %1 slot isn&apos;t %2, found module has module code %3</source>
         <translation>Модуль в позиции %1 не является модулем %2, код найденного модуля %3</translation>
     </message>
     <message>
@@ -32,7 +32,7 @@
         <translation>Возвращённый статус (%1) Сообщение: %2</translation>
     </message>
     <message>
-        <source>DWAV is NOT configured! Press "Configure" button first.</source>
+        <source>DWAV is NOT configured! Press &quot;Configure&quot; button first.</source>
         <translation>DWAV НЕ сконфигурирован! Сначала нажмите кнопку «Конфигурировать».</translation>
     </message>
     <message>
@@ -220,12 +220,12 @@
 <context>
     <name>MainApp</name>
     <message>
-        <source>Not managed to load translation file "%1"</source>
-        <translation>Не удалось загрузить файл перевода "%1"</translation>
+        <source>Not managed to load translation file &quot;%1&quot;</source>
+        <translation>Не удалось загрузить файл перевода &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Not managed to load translation "%1"</source>
-        <translation>Не удалось загрузить перевод "%1"</translation>
+        <source>Not managed to load translation &quot;%1&quot;</source>
+        <translation>Не удалось загрузить перевод &quot;%1&quot;</translation>
     </message>
     <message>
         <source>An exception occured during application execution: %1</source>
@@ -535,8 +535,8 @@
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Not managed to initialize DWAV, error: '%1'. The panel is in DEMO mode.</source>
-        <translation>Не удалось инициализировать DWAV, ошибка: '%1'. Панель в демонстрационном режиме.</translation>
+        <source>Not managed to initialize DWAV, error: &apos;%1&apos;. The panel is in DEMO mode.</source>
+        <translation>Не удалось инициализировать DWAV, ошибка: &apos;%1&apos;. Панель в демонстрационном режиме.</translation>
     </message>
     <message>
         <source>Configured</source>
@@ -599,8 +599,8 @@
         <translation>Tплаты</translation>
     </message>
     <message>
-        <source>Instrument error: '%1'</source>
-        <translation>Ошибка прибора: '%1'</translation>
+        <source>Instrument error: &apos;%1&apos;</source>
+        <translation>Ошибка прибора: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Instrument version check</source>
@@ -615,7 +615,7 @@
         <translation>Ожидание события</translation>
     </message>
     <message>
-        <source>DWAV was configured to start by Command. Push "Program start" button at Synchronization settings panel to start generation.</source>
+        <source>DWAV was configured to start by Command. Push &quot;Program start&quot; button at Synchronization settings panel to start generation.</source>
         <translation>DWAV сконфигурирован на запуск по команде. Для запуска генерации нажмите кнопку «Программный запуск» на панели настроек синхронизации.</translation>
     </message>
     <message>
@@ -629,6 +629,70 @@
     <message>
         <source>Signal is being generated.</source>
         <translation>Идёт генерация сигнала.</translation>
+    </message>
+    <message>
+        <source>Switch pannel language</source>
+        <translation>Переключить язык панели</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Загрузить настройки</translation>
+    </message>
+    <message>
+        <source>Load panel settings</source>
+        <translation>Загрузить настройки панели</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Сохранить настройки</translation>
+    </message>
+    <message>
+        <source>Save panel settings</source>
+        <translation>Сохранить настройки панели</translation>
+    </message>
+    <message>
+        <source>Save settings as</source>
+        <translation>Сохранить настройки как</translation>
+    </message>
+    <message>
+        <source>Save panel settings as</source>
+        <translation>Сохранить настройки панели как</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Switch panel language</source>
+        <translation>Переключить язык панели</translation>
+    </message>
+    <message>
+        <source>Close panel</source>
+        <translation>Закрыть панель</translation>
+    </message>
+    <message>
+        <source>Close DWAV panel</source>
+        <translation>Закрыть панель DWAV</translation>
+    </message>
+    <message>
+        <source>Service panel</source>
+        <translation>Сервисная панель</translation>
+    </message>
+    <message>
+        <source>Service and control panel for selftest</source>
+        <translation>Панель обслуживания и контроля для самотестирования</translation>
+    </message>
+    <message>
+        <source>Calibration panel</source>
+        <translation>Панель калибровки</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Service</source>
+        <translation>Сервис</translation>
     </message>
 </context>
 <context>
