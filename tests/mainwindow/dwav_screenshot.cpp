@@ -1,7 +1,10 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
-// writes mainwindow-afg.png, mainwindow-awg.png and mainwindow-generating.png.
+// writes mainwindow-afg.png, mainwindow-file-menu.png (its File menu open),
+// mainwindow-awg.png and mainwindow-generating.png. It runs in its own folder,
+// where the build put the translation files, so the panel starts in Russian
+// as it does for the operator.
 
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
@@ -9,8 +12,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,15 +31,36 @@ void settle(int ms)
     loop.exec();
 }
 
-bool save(QWidget *window, const QDir &folder, const char *name)
+bool save(const QPixmap &picture, const QDir &folder, const char *name)
 {
     const QString path = folder.filePath(QLatin1String(name));
-    if (!window->grab().save(path)) {
+    if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+bool save(QWidget *window, const QDir &folder, const char *name)
+{
+    return save(window->grab(), folder, name);
+}
+
+// A menu is a window of its own, so the picture is taken from the screen.
+bool saveWithMenuOpen(QMainWindow *window, const char *menuName, const QDir &folder, const char *name)
+{
+    auto *menu = window->findChild<QMenu *>(QLatin1String(menuName));
+    if (!menu)
+        return false;
+    window->menuBar()->setActiveAction(menu->menuAction());
+    settle(500);
+    const QRect area = window->frameGeometry().united(menu->geometry());
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+        0, area.x(), area.y(), area.width(), area.height());
+    menu->hide();
+    settle(200);
+    return save(picture, folder, name);
 }
 
 void click(QWidget *window, const char *name)
@@ -52,7 +80,8 @@ int main(int argc, char **argv)
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral(".")) || !QDir::setCurrent(folder.absolutePath())) {
+    if (!folder.mkpath(QStringLiteral(".")) || !folder.makeAbsolute()
+        || !QDir::setCurrent(QCoreApplication::applicationDirPath())) {
         std::fprintf(stderr, "cannot use the folder %s\n", argv[1]);
         return 1;
     }
@@ -69,6 +98,7 @@ int main(int argc, char **argv)
         window.show();
         settle(1200);  // first polls: temperatures and generation state
         ok = save(&window, folder, "mainwindow-afg.png") && ok;
+        ok = saveWithMenuOpen(&window, "fileMenu", folder, "mainwindow-file-menu.png") && ok;
 
         click(&window, "showAWGPagePushButton");
         settle(300);
