@@ -97,15 +97,20 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
 MainWindow::~MainWindow()
 {
     pollingTimer->stop();
+    releaseModule();
+    Logger *logger = Logger::instance(position);
+    logger->setMessageLabel(nullptr);
+    logger->setIconLabel(nullptr);
+    delete form;
+}
+
+void MainWindow::releaseModule()
+{
     // The module needs a moment after the reset before it takes the stop.
     module->reset();
     QThread::msleep(100);
     module->stop();
     module->close();
-    Logger *logger = Logger::instance(position);
-    logger->setMessageLabel(nullptr);
-    logger->setIconLabel(nullptr);
-    delete form;
 }
 
 void MainWindow::updateWindowTitle()

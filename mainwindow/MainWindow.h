@@ -28,6 +28,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(DWAVModule *module, QWidget *parent = nullptr);
     ~MainWindow() override;
+    // Resets the module, pauses for it, stops and closes its driver session,
+    // ignoring the results; touches no widget. The destructor does it, and
+    // the application alone when the QApplication is gone before the window.
+    void releaseModule();
 
     // State indicator of the status bar: code picks the icon (0 to 12).
     void setStateIcon(unsigned code, const QString &text);
