@@ -42,6 +42,10 @@ public:
     int programStart();
     // Brings every bound widget back in line with the module.
     void updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings);
+    // Fills the AFG page's selectors and sets up its point tables with the
+    // bound widgets locked, so filling never reaches the module nor starts a
+    // configuration; run again after a language switch.
+    void initComboBoxes();
 
 signals:
     void chan1StateChanged(bool state);
@@ -169,9 +173,6 @@ private:
     void storeAWGChoice(const QString &key, const QVariant &value);
 
     // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).
-    // Fills the selectors and sets up the point tables with the bound widgets
-    // locked, so filling never reaches the module nor starts a configuration.
-    void initComboBoxes();
     void lockParameterWidgets();
     void unlockParameterWidgets();
     void showSignalForm(int chan, int index);
