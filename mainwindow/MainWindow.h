@@ -185,7 +185,8 @@ private:
     static void resizeMultilevelPointsTable(QTableWidget *table, int count);
     void storeMultilevelPoints(QTableWidget *table, int chan);
     // Fills the table, the sub-set's points and path and the count from a
-    // points file; the caller blocks the table's signals.
+    // points file, with the table's and the count's signals blocked; the
+    // sub-set's nPoints follows at the next Configure or count edit.
     void loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path);
     void saveAfgPointsToFile(QTableWidget *table, int chan, const QString &path);
     void validateMultilevelCell(QTableWidget *table, QTableWidgetItem *item, bool chan2);
