@@ -65,6 +65,17 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
 
+    // Start on the multilevel form with LFM chosen; the refresh below then
+    // selects the module's values, running the slots of every selector whose
+    // item changes, so pages and enabled widgets follow the module.
+    initComboBoxes();
+    lockParameterWidgets();
+    form->chan1SignalFormComboBox->setCurrentIndex(4);
+    form->chan2SignalFormComboBox->setCurrentIndex(4);
+    form->chan1HarmonicModulTypeComboBox->setCurrentIndex(3);
+    form->chan2HarmonicModulTypeComboBox->setCurrentIndex(3);
+    unlockParameterWidgets();
+
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
