@@ -64,11 +64,14 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
             module, SLOT(setAWGLoadingFilePath(QString)));
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
+    createSettingsDialogs();
 
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
     createStatusBar();
+    // The dialogs' widgets stay locked until they are first retranslated.
+    retranslateSettingsDialogs();
 
     pollingTimer = new QTimer(this);
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
@@ -79,6 +82,9 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
                            .arg(module->path(), QString::number(position)));
     else
         setWindowTitle(tr("DWAV Panel - DEMO mode"));
+
+    // The dialogs' defaults reach the module at every panel creation.
+    restoreSettingsDialogDefaults();
 
     setStartButtonState(0);
     move(20, 20);
