@@ -1,7 +1,8 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
-// writes mainwindow-afg.png, mainwindow-awg.png and mainwindow-generating.png.
+// writes mainwindow-afg.png, mainwindow-awg.png, mainwindow-generating.png and
+// one picture of each settings dialog as its button opens it.
 
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
@@ -79,6 +80,22 @@ int main(int argc, char **argv)
         click(&window, "startDWAVPushButton");
         settle(1200);
         ok = save(&window, folder, "mainwindow-generating.png") && ok;
+
+        const struct {
+            const char *button;
+            const char *dialog;
+            const char *file;
+        } dialogs[] = {
+            {"showChanSettingsPushButton", "ChanSettingsDialog", "dialog-channels.png"},
+            {"showCommonSettingsPushButton", "CommonSettingsDialog", "dialog-synchronization.png"},
+            {"showQMSettingsPushButton", "QuadratureModulationDialog", "dialog-modulator.png"},
+        };
+        for (const auto &d : dialogs) {
+            click(&window, d.button);
+            settle(300);
+            QWidget *shown = window.findChild<QWidget *>(QLatin1String(d.dialog));
+            ok = shown && save(shown, folder, d.file) && ok;
+        }
     }
     return ok ? 0 : 1;
 }
