@@ -27,13 +27,13 @@ ChanSettingsDialog::ChanSettingsDialog(DWAVModule *module, QWidget *parent)
 {
     form->setupUi(this);
     setButtonBox(form->buttonBox);
-    position = module->mezNum();
     tagParameterWidgets();
     collectParameterWidgets();
     fillRangeComboBoxes();
     // Locked until the window's first language switch retranslates us.
     lockParameterWidgets();
     for (int chan = 0; chan < 2; ++chan) {
+        // Sets of the channel and position, not the blank ones of the members.
         pending[chan].assign(DWAVChanParameters(chan == 1, position));
         defaults[chan].assign(DWAVChanParameters(chan == 1, position));
     }

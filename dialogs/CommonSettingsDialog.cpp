@@ -44,7 +44,6 @@ CommonSettingsDialog::CommonSettingsDialog(DWAVModule *module, QWidget *parent)
 {
     form->setupUi(this);
     setButtonBox(form->buttonBox);
-    position = module->mezNum();
     tagParameterWidgets();
     collectParameterWidgets();
     fillComboBoxes();
@@ -160,8 +159,6 @@ void CommonSettingsDialog::updateStatusLamps()
 void CommonSettingsDialog::showLamp(QLabel *lamp, bool on)
 {
     lamp->setPixmap(CommonWidgetFunctions::svgPixmap(QLatin1String(on ? kGreenLamp : kRedLamp), QSize(20, 20)));
-    // Tells which lamp is lit without comparing pictures.
-    lamp->setProperty("lampOn", on);
 }
 
 void CommonSettingsDialog::storeChoice(bool checked, const char *key, int value)

@@ -40,11 +40,10 @@ QuadratureModulationDialog::QuadratureModulationDialog(DWAVModule *module, QWidg
 {
     form->setupUi(this);
     setButtonBox(form->buttonBox);
-    position = module->mezNum();
     tagParameterWidgets();
     collectParameterWidgets();
     fillComboBoxes();
-    if (DWAVCommonParameters *common = module->commonParameters()) {
+    if (DWAVCommonParameters *common = module ? module->commonParameters() : nullptr) {
         common->addWatchedParameter(QStringLiteral("dataSpeed"));
         common->addWatchedParameter(QStringLiteral("sampleFreq"));
         connect(common, SIGNAL(parameterChanged(QString, QVariant)), this,
@@ -124,12 +123,14 @@ void QuadratureModulationDialog::retranslate()
 
 void QuadratureModulationDialog::showDataSpeed()
 {
-    form->dataSpeedLineEdit->setText(megaText(module->dataSpeed()));
+    if (module)
+        form->dataSpeedLineEdit->setText(megaText(module->dataSpeed()));
 }
 
 void QuadratureModulationDialog::showSampleFreq()
 {
-    form->samplFreqLineEdit->setText(megaText(module->sampleFreq()));
+    if (module)
+        form->samplFreqLineEdit->setText(megaText(module->sampleFreq()));
 }
 
 void QuadratureModulationDialog::commonParameterChanged(QString paramName, QVariant)

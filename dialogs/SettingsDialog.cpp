@@ -13,6 +13,7 @@
 
 SettingsDialog::SettingsDialog(DWAVModule *module, QWidget *parent)
     : QDialog(parent)
+    , position(module ? module->mezNum() : -1)
     , module(module)
 {
 }

@@ -1,6 +1,7 @@
 #include "BindingNames.h"
 #include "ChanSettingsDialog.h"
 #include "CommonSettingsDialog.h"
+#include "CommonWidgetFunctions.h"
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
@@ -430,8 +431,13 @@ void TestSettingsDialogs::lampsFollowTheBench()
     if (readFails)
         QVERIFY(Bench::addFault("tvkdwav_config_source_freq_q", 0, int(0xBFFF0015u)));
     panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
-    QCOMPARE(panel.widget<QLabel>(QStringLiteral("SFStateIndicatorLabel"))->property("lampOn").toBool(), sfLamp);
-    QCOMPARE(panel.widget<QLabel>(QStringLiteral("LockDetectIndicatorLabel"))->property("lampOn").toBool(), lockLamp);
+    auto lit = [&](const char *lamp) {
+        const QImage green = CommonWidgetFunctions::svgPixmap(QStringLiteral(":/images/Radio_button_green_1.svg"),
+                                                              QSize(20, 20)).toImage();
+        return panel.widget<QLabel>(QLatin1String(lamp))->pixmap(Qt::ReturnByValue).toImage() == green;
+    };
+    QCOMPARE(lit("SFStateIndicatorLabel"), sfLamp);
+    QCOMPARE(lit("LockDetectIndicatorLabel"), lockLamp);
 }
 
 void TestSettingsDialogs::commandStartNeedsItsSource()
