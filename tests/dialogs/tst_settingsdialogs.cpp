@@ -438,6 +438,10 @@ void TestSettingsDialogs::lampsFollowTheBench()
     };
     QCOMPARE(lit("SFStateIndicatorLabel"), sfLamp);
     QCOMPARE(lit("LockDetectIndicatorLabel"), lockLamp);
+    // A language switch puts the texts in again, not the lamps out.
+    panel.dialog(QStringLiteral("CommonSettingsDialog"))->retranslate();
+    QCOMPARE(lit("SFStateIndicatorLabel"), sfLamp);
+    QVERIFY(!panel.widget<QLabel>(QStringLiteral("LockDetectIndicatorLabel"))->pixmap(Qt::ReturnByValue).isNull());
 }
 
 void TestSettingsDialogs::commandStartNeedsItsSource()
