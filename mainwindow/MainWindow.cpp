@@ -64,6 +64,18 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
             module, SLOT(setAWGLoadingFilePath(QString)));
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
+    createSettingsDialogs();
+
+    // Start on the multilevel form with LFM chosen; the refresh below then
+    // selects the module's values, running the slots of every selector whose
+    // item changes, so pages and enabled widgets follow the module.
+    initComboBoxes();
+    lockParameterWidgets();
+    form->chan1SignalFormComboBox->setCurrentIndex(4);
+    form->chan2SignalFormComboBox->setCurrentIndex(4);
+    form->chan1HarmonicModulTypeComboBox->setCurrentIndex(3);
+    form->chan2HarmonicModulTypeComboBox->setCurrentIndex(3);
+    unlockParameterWidgets();
 
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
@@ -72,12 +84,17 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     createStatusBar();
     createMenus();
     // The language action starts as English, so the panel starts in Russian.
+    // The switch retranslates the dialogs too, which keep their widgets
+    // locked until then.
     switchLanguage();
 
     pollingTimer = new QTimer(this);
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
 
     updateWindowTitle();
+
+    // The dialogs' defaults reach the module at every panel creation.
+    restoreSettingsDialogDefaults();
 
     setStartButtonState(0);
     move(20, 20);

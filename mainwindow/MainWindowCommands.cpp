@@ -12,6 +12,9 @@ void MainWindow::on_configDWAVPushButton_clicked()
 {
     Logger *logger = Logger::instance(position);
     logger->status(QString(), QString());
+    storeMultilevelPoints(form->chan1MultilevelPointsTableWidget, 0);
+    storeMultilevelPoints(form->chan2MultilevelPointsTableWidget, 1);
+    applySettingsDialogs();
 
     if (module->configure() != 0) {
         setStateIcon(9, tr("Error"));
@@ -22,8 +25,11 @@ void MainWindow::on_configDWAVPushButton_clicked()
 
     // Read-back may have changed values in the sets; show them, also after a
     // failure, so the operator sees what the module really holds.
-    if (form->queryConfigParametersCheckBox->isChecked())
+    if (form->queryConfigParametersCheckBox->isChecked()) {
         updateWidgets(false, false);
+        updateSettingsDialogs();
+    }
+    updateStatusLamps();
 }
 
 void MainWindow::on_performConfig()

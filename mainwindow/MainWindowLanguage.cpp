@@ -36,6 +36,7 @@ void MainWindow::switchLanguage()
 
     Dimensions::instance()->fillDimensions();
     retranslateUi();
+    retranslateSettingsDialogs();
 
     // The whole title, so that with several panels open each still names
     // its module.
@@ -51,5 +52,6 @@ void MainWindow::retranslateUi()
     tcontCaptionLabel->setText(tr("Tcont"));
     tcardCaptionLabel->setText(tr("Tcard"));
     createMenus();
+    initComboBoxes();
     updateWidgets(false, false);
 }

@@ -2,14 +2,21 @@
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
 // writes mainwindow-afg.png, mainwindow-file-menu.png (its File menu open),
-// mainwindow-awg.png and mainwindow-generating.png. It runs in its own folder,
-// where the build put the translation files, so the panel starts in Russian
-// as it does for the operator.
+// mainwindow-awg.png, mainwindow-generating.png, mainwindow-afg-signals.png
+// (channel 1 harmonic with FM, channel 2 multilevel) and one picture of each
+// settings dialog as its button opens it. It runs in the folder where the
+// build put the translation files, so the panel starts in Russian as it does
+// for the operator.
 
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -69,6 +76,49 @@ void click(QWidget *window, const char *name)
         button->click();
 }
 
+// Sets a value as the operator does: the number, then the end of the edit.
+void enter(QWidget *window, const char *name, double value)
+{
+    if (auto *spin = window->findChild<QDoubleSpinBox *>(QLatin1String(name))) {
+        spin->setValue(value);
+        emit spin->editingFinished();
+    }
+}
+
+// Picks an item by the value it stands for, whatever the panel's language.
+void choose(QWidget *window, const char *name, int value)
+{
+    if (auto *combo = window->findChild<QComboBox *>(QLatin1String(name)))
+        combo->setCurrentIndex(combo->findData(value));
+}
+
+// Channel 1 on a 1 MHz harmonic with FM, channel 2 on a few levels loaded
+// from a points file.
+void showSignals(QWidget *window)
+{
+    choose(window, "chan1SignalFormComboBox", 0);  // harmonic
+    enter(window, "chan1HarmonicAmplDoubleSpinBox", 2);
+    enter(window, "chan1HarmonicFreqDoubleSpinBox", 1);
+    choose(window, "chan1HarmonicFreqDimComboBox", 1000000);  // MHz
+    choose(window, "chan1HarmonicModulTypeComboBox", 3);  // FM
+    enter(window, "chan1HarmonicModulFreqDoubleSpinBox", 10);
+    enter(window, "chan1HarmonicFreqDevDoubleSpinBox", 50);
+
+    choose(window, "chan2SignalFormComboBox", 4);  // multilevel
+    enter(window, "chan2MultilevelTDoubleSpinBox", 100);
+    QTemporaryDir dir;
+    QFile points(dir.filePath(QStringLiteral("levels.txt")));
+    if (!points.open(QIODevice::WriteOnly))
+        return;
+    points.write("0\n2.5\n5\n-2.5\n-5\n1.25");
+    points.close();
+    click(window, "chan2LoadAFGPointsPushButton");
+    if (auto *dialog = window->findChild<QFileDialog *>()) {
+        emit dialog->fileSelected(points.fileName());
+        delete dialog;
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -109,6 +159,25 @@ int main(int argc, char **argv)
         click(&window, "startDWAVPushButton");
         settle(1200);
         ok = save(&window, folder, "mainwindow-generating.png") && ok;
+
+        showSignals(&window);
+        settle(300);
+        ok = save(&window, folder, "mainwindow-afg-signals.png") && ok;
+        const struct {
+            const char *button;
+            const char *dialog;
+            const char *file;
+        } dialogs[] = {
+            {"showChanSettingsPushButton", "ChanSettingsDialog", "dialog-channels.png"},
+            {"showCommonSettingsPushButton", "CommonSettingsDialog", "dialog-synchronization.png"},
+            {"showQMSettingsPushButton", "QuadratureModulationDialog", "dialog-modulator.png"},
+        };
+        for (const auto &d : dialogs) {
+            click(&window, d.button);
+            settle(300);
+            QWidget *shown = window.findChild<QWidget *>(QLatin1String(d.dialog));
+            ok = shown && save(shown, folder, d.file) && ok;
+        }
     }
     return ok ? 0 : 1;
 }
