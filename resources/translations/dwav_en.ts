@@ -2,6 +2,192 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ChanSettingsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>Range, V</source>
+        <translation>Range, V</translation>
+    </message>
+    <message>
+        <source>Offset, V</source>
+        <translation>Offset, V</translation>
+    </message>
+    <message>
+        <source>Load Resist., Ohm</source>
+        <translation>Load Resist., Ohm</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Channel 2</translation>
+    </message>
+    <message>
+        <source>1 V</source>
+        <translation>1 V</translation>
+    </message>
+    <message>
+        <source>1 V (diff. output)</source>
+        <translation>1 V (diff. output)</translation>
+    </message>
+    <message>
+        <source>10 V</source>
+        <translation>10 V</translation>
+    </message>
+    <message>
+        <source>Channel settings</source>
+        <translation>Channel settings</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSettingsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Data speed, Msample/s</source>
+        <translation>Data speed, Msample/s</translation>
+    </message>
+    <message>
+        <source>Sampling frequency, MHz</source>
+        <translation>Sampling frequency, MHz</translation>
+    </message>
+    <message>
+        <source>Source Frequency</source>
+        <translation>Source Frequency</translation>
+    </message>
+    <message>
+        <source>Inner</source>
+        <translation>Inner</translation>
+    </message>
+    <message>
+        <source>Outer</source>
+        <translation>Outer</translation>
+    </message>
+    <message>
+        <source>SF Output</source>
+        <translation>SF Output</translation>
+    </message>
+    <message>
+        <source>Output source frequency</source>
+        <translation>Output source frequency</translation>
+    </message>
+    <message>
+        <source>SF state</source>
+        <translation>SF state</translation>
+    </message>
+    <message>
+        <source>SF capture</source>
+        <translation>SF capture</translation>
+    </message>
+    <message>
+        <source>Start source</source>
+        <translation>Start source</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Program command</source>
+        <translation>Program command</translation>
+    </message>
+    <message>
+        <source>Mezanine carrier</source>
+        <translation>Mezanine carrier</translation>
+    </message>
+    <message>
+        <source>Input &quot;Start&quot;</source>
+        <translation>Input &quot;Start&quot;</translation>
+    </message>
+    <message>
+        <source>Start delay</source>
+        <translation>Start delay</translation>
+    </message>
+    <message>
+        <source>Command Start</source>
+        <translation>Command Start</translation>
+    </message>
+    <message>
+        <source>Event form (input &quot;Start&quot;)</source>
+        <translation>Event form (input &quot;Start&quot;)</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>5 MHz</source>
+        <translation>5 MHz</translation>
+    </message>
+    <message>
+        <source>10 MHz</source>
+        <translation>10 MHz</translation>
+    </message>
+    <message>
+        <source>20 MHz</source>
+        <translation>20 MHz</translation>
+    </message>
+    <message>
+        <source>25 MHz</source>
+        <translation>25 MHz</translation>
+    </message>
+    <message>
+        <source>30 MHz</source>
+        <translation>30 MHz</translation>
+    </message>
+    <message>
+        <source>40 MHz</source>
+        <translation>40 MHz</translation>
+    </message>
+    <message>
+        <source>50 MHz</source>
+        <translation>50 MHz</translation>
+    </message>
+    <message>
+        <source>60 MHz</source>
+        <translation>60 MHz</translation>
+    </message>
+    <message>
+        <source>75 MHz</source>
+        <translation>75 MHz</translation>
+    </message>
+    <message>
+        <source>100 MHz</source>
+        <translation>100 MHz</translation>
+    </message>
+    <message>
+        <source>150 MHz</source>
+        <translation>150 MHz</translation>
+    </message>
+    <message>
+        <source>300 MHz</source>
+        <translation>300 MHz</translation>
+    </message>
+    <message>
+        <source>Synchronization settings</source>
+        <translation>Synchronization settings</translation>
+    </message>
+    <message>
+        <source>To start DWAV by command please check &quot;Command start&quot; radio button.</source>
+        <translation>To start DWAV by command please check &quot;Command start&quot; radio button.</translation>
+    </message>
+    <message>
+        <source>Cannot start DWAV by command</source>
+        <translation>Cannot start DWAV by command</translation>
+    </message>
+</context>
+<context>
     <name>DWAVModule</name>
     <message>
         <source>DWAV Module</source>
@@ -694,6 +880,82 @@
         <source>Service</source>
         <translation>Service</translation>
     </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harmonic</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Impulse</source>
+        <translation>Impulse</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Multilevel</source>
+        <translation>Multilevel</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>LFM</source>
+        <translation>LFM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>FT</source>
+        <translation>FT</translation>
+    </message>
+    <message>
+        <source>Level U, V</source>
+        <translation>Level U, V</translation>
+    </message>
+    <message>
+        <source>Select AWG data file</source>
+        <translation>Select AWG data file</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Cannot open file %1!</translation>
+    </message>
+    <message>
+        <source>Loading AFG points failed</source>
+        <translation>Loading AFG points failed</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Couldn&apos;t open file %1</translation>
+    </message>
+    <message>
+        <source>Saving AFG points failed</source>
+        <translation>Saving AFG points failed</translation>
+    </message>
+    <message>
+        <source>Save points to file</source>
+        <translation>Save points to file</translation>
+    </message>
+    <message>
+        <source>Select file with points</source>
+        <translation>Select file with points</translation>
+    </message>
 </context>
 <context>
     <name>PointTables</name>
@@ -744,6 +1006,121 @@
     <message>
         <source>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</source>
         <translation>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</translation>
+    </message>
+</context>
+<context>
+    <name>QuadratureModulationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Use Quadrature Modulation</source>
+        <translation>Use Quadrature Modulation</translation>
+    </message>
+    <message>
+        <source>Warning: usage of quadrature modulation may cause signal distortion!</source>
+        <translation>Warning: usage of quadrature modulation may cause signal distortion!</translation>
+    </message>
+    <message>
+        <source>Data speed</source>
+        <translation>Data speed</translation>
+    </message>
+    <message>
+        <source>RAM Data</source>
+        <translation>RAM Data</translation>
+    </message>
+    <message>
+        <source>MSample/s</source>
+        <translation>MSample/s</translation>
+    </message>
+    <message>
+        <source>Premodulation</source>
+        <translation>Premodulation</translation>
+    </message>
+    <message>
+        <source>HB1</source>
+        <translation>HB1</translation>
+    </message>
+    <message>
+        <source>HB2</source>
+        <translation>HB2</translation>
+    </message>
+    <message>
+        <source>HB3</source>
+        <translation>HB3</translation>
+    </message>
+    <message>
+        <source>Filter sin(x)/x</source>
+        <translation>Filter sin(x)/x</translation>
+    </message>
+    <message>
+        <source>Adjust I/Q</source>
+        <translation>Adjust I/Q</translation>
+    </message>
+    <message>
+        <source>Offset 1/I, V</source>
+        <translation>Offset 1/I, V</translation>
+    </message>
+    <message>
+        <source>Offset 2/Q, V</source>
+        <translation>Offset 2/Q, V</translation>
+    </message>
+    <message>
+        <source>Phase diff, º</source>
+        <translation>Phase diff, º</translation>
+    </message>
+    <message>
+        <source>NCO modulation</source>
+        <translation>NCO modulation</translation>
+    </message>
+    <message>
+        <source>NCO freq</source>
+        <translation>NCO freq</translation>
+    </message>
+    <message>
+        <source>NCO attenuation</source>
+        <translation>NCO attenuation</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Invert side band</source>
+        <translation>Invert side band</translation>
+    </message>
+    <message>
+        <source>Double data I for both chans</source>
+        <translation>Double data I for both chans</translation>
+    </message>
+    <message>
+        <source>DAC</source>
+        <translation>DAC</translation>
+    </message>
+    <message>
+        <source>16 bit</source>
+        <translation>16 bit</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>1/I</source>
+        <translation>1/I</translation>
+    </message>
+    <message>
+        <source>2/Q</source>
+        <translation>2/Q</translation>
+    </message>
+    <message>
+        <source>Modulator settings</source>
+        <translation>Modulator settings</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,192 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ChanSettingsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Range, V</source>
+        <translation>Диапазон, В</translation>
+    </message>
+    <message>
+        <source>Offset, V</source>
+        <translation>Смещение, В</translation>
+    </message>
+    <message>
+        <source>Load Resist., Ohm</source>
+        <translation>Сопр. нагрузки, Ом</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>1 V</source>
+        <translation>1 В</translation>
+    </message>
+    <message>
+        <source>1 V (diff. output)</source>
+        <translation>1 В (дифф. выход)</translation>
+    </message>
+    <message>
+        <source>10 V</source>
+        <translation>10 В</translation>
+    </message>
+    <message>
+        <source>Channel settings</source>
+        <translation>Настройки каналов</translation>
+    </message>
+</context>
+<context>
+    <name>CommonSettingsDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Data speed, Msample/s</source>
+        <translation>Скорость данных, Мвыб/с</translation>
+    </message>
+    <message>
+        <source>Sampling frequency, MHz</source>
+        <translation>Частота дискретизации, МГц</translation>
+    </message>
+    <message>
+        <source>Source Frequency</source>
+        <translation>Опорная частота</translation>
+    </message>
+    <message>
+        <source>Inner</source>
+        <translation>Внутренняя</translation>
+    </message>
+    <message>
+        <source>Outer</source>
+        <translation>Внешняя</translation>
+    </message>
+    <message>
+        <source>SF Output</source>
+        <translation>Выход ОЧ</translation>
+    </message>
+    <message>
+        <source>Output source frequency</source>
+        <translation>Выходная опорная частота</translation>
+    </message>
+    <message>
+        <source>SF state</source>
+        <translation>Состояние ОЧ</translation>
+    </message>
+    <message>
+        <source>SF capture</source>
+        <translation>Захват ОЧ</translation>
+    </message>
+    <message>
+        <source>Start source</source>
+        <translation>Источник запуска</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Program command</source>
+        <translation>Программная команда</translation>
+    </message>
+    <message>
+        <source>Mezanine carrier</source>
+        <translation>Носитель мезонинов</translation>
+    </message>
+    <message>
+        <source>Input &quot;Start&quot;</source>
+        <translation>Вход &quot;Старт&quot;</translation>
+    </message>
+    <message>
+        <source>Start delay</source>
+        <translation>Задержка запуска</translation>
+    </message>
+    <message>
+        <source>Command Start</source>
+        <translation>Запуск командой</translation>
+    </message>
+    <message>
+        <source>Event form (input &quot;Start&quot;)</source>
+        <translation>Форма события (вход &quot;Старт&quot;)</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Фронт</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Срез</translation>
+    </message>
+    <message>
+        <source>5 MHz</source>
+        <translation>5 МГц</translation>
+    </message>
+    <message>
+        <source>10 MHz</source>
+        <translation>10 МГц</translation>
+    </message>
+    <message>
+        <source>20 MHz</source>
+        <translation>20 МГц</translation>
+    </message>
+    <message>
+        <source>25 MHz</source>
+        <translation>25 МГц</translation>
+    </message>
+    <message>
+        <source>30 MHz</source>
+        <translation>30 МГц</translation>
+    </message>
+    <message>
+        <source>40 MHz</source>
+        <translation>40 МГц</translation>
+    </message>
+    <message>
+        <source>50 MHz</source>
+        <translation>50 МГц</translation>
+    </message>
+    <message>
+        <source>60 MHz</source>
+        <translation>60 МГц</translation>
+    </message>
+    <message>
+        <source>75 MHz</source>
+        <translation>75 МГц</translation>
+    </message>
+    <message>
+        <source>100 MHz</source>
+        <translation>100 МГц</translation>
+    </message>
+    <message>
+        <source>150 MHz</source>
+        <translation>150 МГц</translation>
+    </message>
+    <message>
+        <source>300 MHz</source>
+        <translation>300 МГц</translation>
+    </message>
+    <message>
+        <source>Synchronization settings</source>
+        <translation>Настройки синхронизации</translation>
+    </message>
+    <message>
+        <source>To start DWAV by command please check &quot;Command start&quot; radio button.</source>
+        <translation>Чтобы запустить DWAV командой, выберите переключатель &quot;Программная команда&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot start DWAV by command</source>
+        <translation>Невозможно запустить DWAV командой</translation>
+    </message>
+</context>
+<context>
     <name>DWAVModule</name>
     <message>
         <source>DWAV Module</source>
@@ -694,6 +880,82 @@
         <source>Service</source>
         <translation>Сервис</translation>
     </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Гармонический</translation>
+    </message>
+    <message>
+        <source>Triangular</source>
+        <translation>Треугольный</translation>
+    </message>
+    <message>
+        <source>Impulse</source>
+        <translation>Импульсный</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Multilevel</source>
+        <translation>Многоуровневый</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>АМ</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>ЧМ</translation>
+    </message>
+    <message>
+        <source>LFM</source>
+        <translation>ЛЧМ</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>ФМ</translation>
+    </message>
+    <message>
+        <source>FT</source>
+        <translation>ЧТ</translation>
+    </message>
+    <message>
+        <source>Level U, V</source>
+        <translation>Уровень U, В</translation>
+    </message>
+    <message>
+        <source>Select AWG data file</source>
+        <translation>Выберите файл данных AWG</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Не удаётся открыть файл %1!</translation>
+    </message>
+    <message>
+        <source>Loading AFG points failed</source>
+        <translation>Не удалось загрузить точки функционального генератора</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Не удалось открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Saving AFG points failed</source>
+        <translation>Не удалось сохранить точки функционального генератора</translation>
+    </message>
+    <message>
+        <source>Save points to file</source>
+        <translation>Сохранить точки в файл</translation>
+    </message>
+    <message>
+        <source>Select file with points</source>
+        <translation>Выберите файл с точками</translation>
+    </message>
 </context>
 <context>
     <name>PointTables</name>
@@ -744,6 +1006,121 @@
     <message>
         <source>Impulse duty factor %1 %, rise %2 % and fall %3 % do not fit the table</source>
         <translation>Коэффициент заполнения импульса %1 %, нарастание %2 % и спад %3 % не помещаются в таблицу</translation>
+    </message>
+</context>
+<context>
+    <name>QuadratureModulationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Use Quadrature Modulation</source>
+        <translation>Использовать квадратурную модуляцию</translation>
+    </message>
+    <message>
+        <source>Warning: usage of quadrature modulation may cause signal distortion!</source>
+        <translation>Внимание: использование квадратурной модуляции может вызвать искажение сигнала!</translation>
+    </message>
+    <message>
+        <source>Data speed</source>
+        <translation>Скорость данных</translation>
+    </message>
+    <message>
+        <source>RAM Data</source>
+        <translation>Данные ОЗУ</translation>
+    </message>
+    <message>
+        <source>MSample/s</source>
+        <translation>Мвыб/с</translation>
+    </message>
+    <message>
+        <source>Premodulation</source>
+        <translation>Предмодуляция</translation>
+    </message>
+    <message>
+        <source>HB1</source>
+        <translation>HB1</translation>
+    </message>
+    <message>
+        <source>HB2</source>
+        <translation>HB2</translation>
+    </message>
+    <message>
+        <source>HB3</source>
+        <translation>HB3</translation>
+    </message>
+    <message>
+        <source>Filter sin(x)/x</source>
+        <translation>Фильтр sin(x)/x</translation>
+    </message>
+    <message>
+        <source>Adjust I/Q</source>
+        <translation>Подстройка I/Q</translation>
+    </message>
+    <message>
+        <source>Offset 1/I, V</source>
+        <translation>Смещение 1/I, В</translation>
+    </message>
+    <message>
+        <source>Offset 2/Q, V</source>
+        <translation>Смещение 2/Q, В</translation>
+    </message>
+    <message>
+        <source>Phase diff, º</source>
+        <translation>Разность фаз, º</translation>
+    </message>
+    <message>
+        <source>NCO modulation</source>
+        <translation>Модуляция NCO</translation>
+    </message>
+    <message>
+        <source>NCO freq</source>
+        <translation>Частота NCO</translation>
+    </message>
+    <message>
+        <source>NCO attenuation</source>
+        <translation>Ослабление NCO</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Invert side band</source>
+        <translation>Инвертировать боковую полосу</translation>
+    </message>
+    <message>
+        <source>Double data I for both chans</source>
+        <translation>Дублировать данные I в оба канала</translation>
+    </message>
+    <message>
+        <source>DAC</source>
+        <translation>ЦАП</translation>
+    </message>
+    <message>
+        <source>16 bit</source>
+        <translation>16 бит</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>МГц</translation>
+    </message>
+    <message>
+        <source>1/I</source>
+        <translation>1/I</translation>
+    </message>
+    <message>
+        <source>2/Q</source>
+        <translation>2/Q</translation>
+    </message>
+    <message>
+        <source>Modulator settings</source>
+        <translation>Настройки модулятора</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
     </message>
 </context>
 </TS>

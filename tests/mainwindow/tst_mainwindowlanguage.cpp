@@ -39,9 +39,12 @@ void switchLanguage(QWidget *window)
     settle();
 }
 
-// The caption a widget, menu or action shows.
+// The caption a window, widget, menu or action shows.
 QString captionOf(QObject *object)
 {
+    if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow()
+        && !qobject_cast<QMenu *>(object))
+        return widget->windowTitle();
     if (auto *button = qobject_cast<QAbstractButton *>(object))
         return button->text();
     if (auto *label = qobject_cast<QLabel *>(object))
@@ -120,25 +123,35 @@ void TestMainWindowLanguage::initTestCase()
 void TestMainWindowLanguage::startsInRussian_data()
 {
     QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
-    QTest::newRow("start button") << "startDWAVPushButton" << "Start";
-    QTest::newRow("form button") << "configDWAVPushButton" << "Configure";
-    QTest::newRow("form check box") << "autoConfigCheckBox" << "Auto config";
-    QTest::newRow("status caption") << "tcontCaptionLabel" << "Tcont";
-    QTest::newRow("menu") << "fileMenu" << "File";
-    QTest::newRow("action") << "languageAction" << "Switch panel language";
+    const QString window = QStringLiteral("MainWindow");
+    QTest::newRow("start button") << "startDWAVPushButton" << window << "Start";
+    QTest::newRow("form button") << "configDWAVPushButton" << window << "Configure";
+    QTest::newRow("form check box") << "autoConfigCheckBox" << window << "Auto config";
+    QTest::newRow("status caption") << "tcontCaptionLabel" << window << "Tcont";
+    QTest::newRow("menu") << "fileMenu" << window << "File";
+    QTest::newRow("action") << "languageAction" << window << "Switch panel language";
+    QTest::newRow("channel settings")
+        << "ChanSettingsDialog" << "ChanSettingsDialog" << "Channel settings";
+    QTest::newRow("channel settings label") << "rangeChan1Label" << "ChanSettingsDialog" << "Range, V";
+    QTest::newRow("synchronisation settings")
+        << "CommonSettingsDialog" << "CommonSettingsDialog" << "Synchronization settings";
+    QTest::newRow("modulator settings")
+        << "QuadratureModulationDialog" << "QuadratureModulationDialog" << "Modulator settings";
 }
 
 void TestMainWindowLanguage::startsInRussian()
 {
     QFETCH(QString, object);
+    QFETCH(QString, context);
     QFETCH(QString, source);
     DWAVModule demo;
     MainWindow window(&demo);
     settle();
     QObject *shown = window.findChild<QObject *>(object);
     QVERIFY(shown);
-    const QString translated = russian(source.toUtf8().constData());
+    const QString translated = reference.translate(context.toLatin1().constData(), source.toUtf8().constData());
     QVERIFY(translated != source && !translated.isEmpty());
     QCOMPARE(captionOf(shown), translated);
     QCOMPARE(languageAction(&window)->property("CurrentLanguage").toString(), QStringLiteral("ru"));
