@@ -1,7 +1,5 @@
 #include "InstrumentConfigurationSearch.h"
 
-#include "DwavModuleCode.h"
-
 #include "dwav_visa.h"
 #include "tvkbase_32.h"
 
@@ -108,9 +106,9 @@ QString InstrumentConfigurationSearch::carrierTypeNameFromIdn(ushort manufacture
 
 QString InstrumentConfigurationSearch::mezzanineTypeName(int code)
 {
-    if (code < 0 || code > 0xFFFF)
-        return QString();
-    if (!isDwavModuleCode(qint16(quint16(code))))
+    // The upper bits may carry a hardware revision; a word that is negative
+    // as 16 bits is no DWAV module.
+    if (code < 0 || code > 0x7FFF || (code & 0x0FFF) != 66)
         return QString();
     return QStringLiteral("Mezzanine DWAV");
 }

@@ -5,7 +5,6 @@
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
-#include "DwavModuleCode.h"
 #include "Logger.h"
 
 #include "dwav_visa.h"
@@ -21,6 +20,8 @@ namespace {
 
 // The driver's error texts are zero-terminated inside a buffer of this size.
 constexpr int errorTextSize = 256;
+// The module type code a carrier reports for a DWAV module.
+constexpr ViInt16 dwavModuleCode = 66;
 // viGetAttribute(VI_ATTR_RSRC_NAME) fills a buffer of this size.
 constexpr int resourceNameSize = 256;
 constexpr int revisionSize = 128;
@@ -205,7 +206,9 @@ int DWAVModule::performInit()
         setLastError(text, 0);
         return -1;
     }
-    if (!isDwavModuleCode(code)) {
+    // The whole word, signed: a code with revision bits is no module this
+    // panel drives, even where the instrument search lists it.
+    if (code != dwavModuleCode) {
         const QString text = tr("Module at %1 slot isn't %2, found module has module code %3")
                                  .arg(m_mezNum)
                                  .arg(m_name)

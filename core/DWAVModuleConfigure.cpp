@@ -68,25 +68,16 @@ double wholeIndex(const QVariant &v)
     return double(ViUInt16(quint64(qint64(t))));
 }
 
-// A multiplier outside the unit tables (0 when a settings file lacked the
-// key) would reach a division; such a value is refused before anything is
-// sent. Empty when the multiplier is known.
+// A time multiplier outside the unit table (0 when a settings file lacked
+// the key) would be divided by; such a value is refused before anything is
+// sent. Empty when the multiplier is known. Frequencies are multiplied, so
+// their multipliers are used as they stand.
 QString timeModifierRefusal(const IParameter &set, const char *key)
 {
     const int multiplier = set.getParameter(QLatin1String(key)).toInt();
     if (!Dimensions::instance()->timeUnit(multiplier).isEmpty())
         return QString();
     return DWAVModule::tr("Time unit multiplier %1 of %2 is not a known unit")
-        .arg(multiplier)
-        .arg(QLatin1String(key));
-}
-
-QString freqModifierRefusal(const IParameter &set, const char *key)
-{
-    const int multiplier = set.getParameter(QLatin1String(key)).toInt();
-    if (!Dimensions::instance()->freqUnit(multiplier).isEmpty())
-        return QString();
-    return DWAVModule::tr("Frequency unit multiplier %1 of %2 is not a known unit")
         .arg(multiplier)
         .arg(QLatin1String(key));
 }
@@ -101,14 +92,12 @@ double freqFactor(const IParameter &set, const char *key)
     return Dimensions::instance()->freqFactor(set.getParameter(QLatin1String(key)).toInt());
 }
 
-QString harmonicalRefusal(const HarmonicalParameters &h)
+// Empty for the five forms the panel sends.
+QString unknownFormRefusal(afgSignalTypes form, int chan)
 {
-    QString reason = freqModifierRefusal(h, "freqModifier");
-    if (reason.isEmpty())
-        reason = freqModifierRefusal(h, "modulFreqModifier");
-    if (reason.isEmpty())
-        reason = freqModifierRefusal(h, "freqDevModifier");
-    return reason;
+    if (form >= AfgHarmonic && form <= AfgMultilevel)
+        return QString();
+    return DWAVModule::tr("Signal form %1 of channel %2 is not known").arg(int(form)).arg(chan + 1);
 }
 
 QString triangularRefusal(const TriangularParameters &t)
@@ -212,8 +201,6 @@ int DWAVModule::performConfigure()
     // refused configuration leaves the device as it was.
     const bool afgMode = m_mode == 1;
     QString reason = timeModifierRefusal(*m_commonParameters, "startDelayModifier");
-    if (reason.isEmpty() && m_qmParameters->getParameter(QStringLiteral("useQM")).toBool())
-        reason = freqModifierRefusal(*m_qmParameters, "freqNCOModifier");
     for (int i = 0; afgMode && reason.isEmpty() && i < ChannelCount; ++i) {
         const QVariant state = m_chanParameters[i]->getParameter(QStringLiteral("chanState"));
         if (ParameterTypes::enumFromVariant<chanState>(state) == 0)
@@ -224,10 +211,7 @@ int DWAVModule::performConfigure()
         double dt = 0.0;
         quint32 n = 0;
         int status = 0;
-        if (form == AfgHarmonic) {
-            reason = harmonicalRefusal(qvariant_cast<HarmonicalParameters>(
-                afg->getParameter(harmonicalKey())));
-        } else if (form == AfgTriangular) {
+        if (form == AfgTriangular) {
             const auto t = qvariant_cast<TriangularParameters>(afg->getParameter(triangularKey()));
             reason = triangularRefusal(t);
             if (reason.isEmpty())
@@ -238,6 +222,7 @@ int DWAVModule::performConfigure()
             if (reason.isEmpty())
                 status = impulseTable(this, p, nullptr, &dt, &n);
         }
+        reason = reason.isEmpty() ? unknownFormRefusal(form, i) : reason;
         // Without a table the point computations answer -1 after a good
         // check; only their refusals count here, and those are reported.
         if (status < -1) {
@@ -383,11 +368,6 @@ int DWAVModule::configCommonParameters()
         }
 
         // 4. NCO, its frequency in hertz.
-        const QString refused = freqModifierRefusal(*q, "freqNCOModifier");
-        if (!refused.isEmpty()) {
-            reportLocation(__LINE__, "configCommonParameters");
-            return refuse(this, refused);
-        }
         const ViUInt16 modulNCO = flag(qm("modulNCO"));
         const ViUInt16 attenuateNCO = flag(qm("attenuateNCO"));
         const double ncoFactor = freqFactor(*q, "freqNCOModifier");
@@ -536,8 +516,10 @@ int DWAVModule::configAFG(int chan)
     case AfgMultilevel: status = configMultilevelAFG(chan); break;
     default:
         // A form this panel does not know (for example from a settings
-        // file) sends nothing for the channel.
-        return 0;
+        // file) cannot be sent; configuring without it would report a
+        // channel as configured that was not.
+        reportLocation(__LINE__, "configAFG");
+        return refuse(this, unknownFormRefusal(form, chan));
     }
     if (status < 0)
         reportLocation(__LINE__, "configAFG");
@@ -550,11 +532,6 @@ int DWAVModule::configHarmonicalAFG(int chan)
         return -1;
     AFGParameters *afg = m_afgParameters[chan];
     HarmonicalParameters h = qvariant_cast<HarmonicalParameters>(afg->getParameter(harmonicalKey()));
-    const QString refused = harmonicalRefusal(h);
-    if (!refused.isEmpty()) {
-        reportLocation(__LINE__, "configHarmonicalAFG");
-        return refuse(this, refused);
-    }
     auto value = [&h](const char *key) { return h.getParameter(QLatin1String(key)); };
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
     const bool query = m_querySettingsParameters;
