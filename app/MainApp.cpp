@@ -147,8 +147,12 @@ int MainApp::createPanel(ViSession carrierSession, ushort mezNum, ushort idQuery
                          ushort resetDevice, void *handleOut, int *visibleFlag)
 {
     auto *module = new DWAVModule(this);
-    module->setInitParams(carrierSession, mezNum, idQuery, resetDevice, handleOut);
-    const int result = module->initialize();
+    // Without the carrier's name the module cannot be opened; what failed
+    // is the reading of the name, and that is what the host and the panel
+    // report, not the opening that would follow with no name.
+    const int paramsResult =
+        module->setInitParams(carrierSession, mezNum, idQuery, resetDevice, handleOut);
+    const int result = paramsResult < 0 ? paramsResult : module->initialize();
     auto *window = new MainWindow(module, nullptr);
     auto *record = new DWAVPanelData(module, window, result, visibleFlag, this);
     m_panels.insert(mezNum, record);

@@ -133,11 +133,16 @@ int DWAVModule::initCarrier(const QString &resource, ushort idQuery, ushort rese
     }
     ViSession carrier = 0;
     const QByteArray name = resource.toLocal8Bit();
+    const int callLine = __LINE__ + 1;
     const ViStatus status = tvkbase_init(name.constData(), idQuery, resetDevice, &carrier);
     setLastStatus(status);
     if (status < 0) {
         m_mezNum = -1;
         m_path.clear();
+        // Told in the carrier driver's words: the module driver knows
+        // nothing of a carrier that never opened.
+        reportLocation(callLine, "initCarrier");
+        setLastError(carrierText(status), status);
     } else {
         m_carrierSession = carrier;
         m_mezNum = mezNum;
@@ -373,6 +378,14 @@ QString DWAVModule::driverText(int status) const
     std::memset(text, 0, sizeof text);
     tvkdwav_error_message(m_moduleSession, status, text);
     // A driver that fills the whole buffer leaves no terminating zero.
+    return QString::fromLocal8Bit(text, int(qstrnlen(text, sizeof text)));
+}
+
+QString DWAVModule::carrierText(int status) const
+{
+    char text[TVKBASE_ERROR_MESSAGE_BUFLEN];
+    std::memset(text, 0, sizeof text);
+    tvkbase_error_message(m_carrierSession, status, text);
     return QString::fromLocal8Bit(text, int(qstrnlen(text, sizeof text)));
 }
 

@@ -252,6 +252,8 @@ protected:
     // The module driver's text for a status, read no further than the
     // driver's buffer; stores nothing.
     QString driverText(int status) const;
+    // The carrier driver's text for a status of its own, likewise.
+    QString carrierText(int status) const;
     // Texts of the tests, revisions and calibration date arrive in
     // Windows-1251; reads at most size bytes (stops at the first zero).
     static QString fromCp1251(const char *buffer, int size);

@@ -235,6 +235,19 @@ private slots:
         QVERIFY(record->window()->isVisible());
     }
 
+    void unreadableCarrierNameIsReportedAsSuch()
+    {
+        QVERIFY(Bench::addFault("viGetAttribute", 1, VI_ERROR_NSUP_ATTR));
+        dwavbench_journal_clear();
+        QCOMPARE(openPanel(dwavPosition, &flag), int(VI_ERROR_NSUP_ATTR));
+        dwavbench_clear_faults();
+        DWAVModule *module = MainApp::instance()->panel(dwavPosition)->module();
+        QCOMPARE(module->lastErrorMessage(), Bench::driverText(VI_ERROR_NSUP_ATTR));
+        QCOMPARE(module->lastStatus(), int(VI_ERROR_NSUP_ATTR));
+        QVERIFY(!module->isInitialized());
+        QCOMPARE(countOf("tvkdwav_init"), 0);
+    }
+
     void displayAfterTheUserClosedTheWindow()
     {
         QCOMPARE(openPanel(dwavPosition, &flag), 0);
