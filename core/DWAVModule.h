@@ -304,6 +304,9 @@ private:
     DeviceState m_state;
     bool m_standaloneProgram;
 
+    // While a settings file loads: the keys it lacks, as group/key.
+    QStringList *m_absentSettings = nullptr;
+
     // Guards m_lastError, m_lastStatus, m_selfTestText and m_selfTestCode,
     // which the pool thread and the GUI thread both write.
     mutable QMutex m_errorLock;
