@@ -346,7 +346,13 @@ void TestDwavModuleLifecycle::initCarrierFailure()
     QCOMPARE(module.carrierSession(), ViSession(0));
     QCOMPARE(module.idQuery(), ushort(1));
     QCOMPARE(module.resetDevice(), ushort(1));
-    QCOMPARE(messages.count(), 0);
+    // Told in the carrier driver's words: tag, text, status line.
+    const QString text = Bench::driverText(result);
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(module.lastErrorMessage(), text);
+    QCOMPARE(messages.count(), 3);
+    QVERIFY(messages.of(LoggerCritical).first().endsWith(QStringLiteral(":initCarrier)")));
+    QCOMPARE(messages.of(LoggerCritical).last(), text);
     // Without a carrier the initialisation fails cleanly: DEMO mode.
     QVERIFY(module.initialize() < 0);
     QCOMPARE(module.state(), DWAVModule::DeviceClosed);
