@@ -6,6 +6,8 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
 #include <QThread>
 #include <QTranslator>
 
@@ -29,6 +31,20 @@ struct PanelTeardown {
 // QApplication keeps a reference to its argument count for its whole life,
 // and it is never deleted: the count lives as long as the process.
 int applicationArgc = 0;
+
+void useFormFont()
+{
+    // The forms are laid out for "Segoe UI" at fixed sizes. Where it is
+    // missing, the default sans font is wider and captions are clipped;
+    // Open Sans runs close to its widths.
+    static bool done = false;
+    if (done || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    done = true;
+    const QString formFont = QStringLiteral("Segoe UI");
+    if (!QFontDatabase().families().contains(formFont, Qt::CaseInsensitive))
+        QFont::insertSubstitution(formFont, QStringLiteral("Open Sans"));
+}
 
 } // namespace
 
@@ -105,6 +121,7 @@ void MainApp::initApplication(int argc, char **argv)
         applicationArgc = argc;
         new QApplication(applicationArgc, argv);
     }
+    useFormFont();
 }
 
 void MainApp::loadTranslations()

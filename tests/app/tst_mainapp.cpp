@@ -10,6 +10,8 @@
 #include "dwav_visa.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -233,6 +235,17 @@ private slots:
         QCOMPARE(MainApp::instance()->displayPanel(foreignPosition), 0);
         QCOMPARE(flag, 1);
         QVERIFY(record->window()->isVisible());
+    }
+
+    void formFontHasAStandIn()
+    {
+        MainApp::instance()->initApplication(0, nullptr);
+        if (QFontDatabase().families().contains(QStringLiteral("Segoe UI"), Qt::CaseInsensitive))
+            QSKIP("the forms' own font is installed");
+        QVERIFY(QFont::substitutes(QStringLiteral("Segoe UI")).contains(QStringLiteral("Open Sans"), Qt::CaseInsensitive));
+        if (!QFontDatabase().families().contains(QStringLiteral("Open Sans")))
+            QSKIP("Open Sans is not installed (scripts/install-deps)");
+        QCOMPARE(QFontInfo(QFont(QStringLiteral("Segoe UI"), 9)).family(), QStringLiteral("Open Sans"));
     }
 
     void unreadableCarrierNameIsReportedAsSuch()
