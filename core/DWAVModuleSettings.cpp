@@ -352,7 +352,7 @@ int DWAVModule::loadSettings(const QString &filePath)
     // Missing keys load as 0 or empty, as older files rely on; one line
     // tells a cut or damaged file from a complete one.
     if (!absent.isEmpty())
-        logger()->log(tr("%1 lacks %n key(s), loaded as 0 or empty: %2", "", absent.size())
+        logger()->log(tr("%1 lacks these keys, loaded as 0 or empty: %2")
                           .arg(filePath, absent.join(QStringLiteral(", "))),
                       QStringLiteral("Warning"));
     return 0;
