@@ -3,6 +3,7 @@
 //   dwav_screenshot <folder>
 // writes mainwindow-afg.png, mainwindow-awg.png and mainwindow-generating.png.
 
+#include "MainApp.h"
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
 
@@ -46,7 +47,8 @@ void click(QWidget *window, const char *name)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(images);
+    // The panel's own set-up: its images and the stand-in for the forms' font.
+    MainApp::instance()->initApplication(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
