@@ -8,6 +8,7 @@
 // build put the translation files, so the panel starts in Russian as it does
 // for the operator.
 
+#include "MainApp.h"
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
 
@@ -124,7 +125,8 @@ void showSignals(QWidget *window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(images);
+    // The panel's own set-up: its images and the stand-in for the forms' font.
+    MainApp::instance()->initApplication(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;
