@@ -258,10 +258,6 @@
         <translation>Time unit multiplier %1 of %2 is not a known unit</translation>
     </message>
     <message>
-        <source>Frequency unit multiplier %1 of %2 is not a known unit</source>
-        <translation>Frequency unit multiplier %1 of %2 is not a known unit</translation>
-    </message>
-    <message>
         <source>Panel settings were not saved to %1: %2</source>
         <translation>Panel settings were not saved to %1: %2</translation>
     </message>
@@ -286,12 +282,24 @@
         <translation>not a file</translation>
     </message>
     <message>
-        <source>the file is not a readable settings file</source>
-        <translation>the file is not a readable settings file</translation>
-    </message>
-    <message>
         <source>the file is too large to be a settings file</source>
         <translation>the file is too large to be a settings file</translation>
+    </message>
+    <message>
+        <source>Signal form %1 of channel %2 is not known</source>
+        <translation>Signal form %1 of channel %2 is not known</translation>
+    </message>
+    <message>
+        <source>%1/%2 holds %3, which is none of its values; it keeps %4</source>
+        <translation>%1/%2 holds %3, which is none of its values; it keeps %4</translation>
+    </message>
+    <message>
+        <source>the file holds no panel settings</source>
+        <translation>the file holds no panel settings</translation>
+    </message>
+    <message>
+        <source>%1 lacks these keys, loaded as 0 or empty: %2</source>
+        <translation>%1 lacks these keys, loaded as 0 or empty: %2</translation>
     </message>
 </context>
 <context>
@@ -347,6 +355,22 @@
         <source>Check device: %1, position: %2</source>
         <translation>Check device: %1, position: %2</translation>
     </message>
+    <message>
+        <source>Instrument search: %1 failed for &quot;%2&quot; with status 0x%3: %4</source>
+        <translation>Instrument search: %1 failed for &quot;%2&quot; with status 0x%3: %4</translation>
+    </message>
+    <message>
+        <source>The VISA resource manager could not be opened (status 0x%1).</source>
+        <translation>The VISA resource manager could not be opened (status 0x%1).</translation>
+    </message>
+    <message>
+        <source>The VISA search for instruments failed (status 0x%1).</source>
+        <translation>The VISA search for instruments failed (status 0x%1).</translation>
+    </message>
+    <message>
+        <source>%1, position %2</source>
+        <translation>%1, position %2</translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSelectionDialog</name>
@@ -401,6 +425,10 @@
     <message>
         <source>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</source>
         <translation>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</translation>
+    </message>
+    <message>
+        <source>Connected devices could not be searched: %1 The log file holds the details.</source>
+        <translation>Connected devices could not be searched: %1 The log file holds the details.</translation>
     </message>
 </context>
 <context>

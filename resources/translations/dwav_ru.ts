@@ -258,10 +258,6 @@
         <translation>Множитель единицы времени %1 для %2 не является известной единицей</translation>
     </message>
     <message>
-        <source>Frequency unit multiplier %1 of %2 is not a known unit</source>
-        <translation>Множитель единицы частоты %1 для %2 не является известной единицей</translation>
-    </message>
-    <message>
         <source>Panel settings were not saved to %1: %2</source>
         <translation>Настройки панели не сохранены в %1: %2</translation>
     </message>
@@ -286,12 +282,24 @@
         <translation>это не файл</translation>
     </message>
     <message>
-        <source>the file is not a readable settings file</source>
-        <translation>файл не является читаемым файлом настроек</translation>
-    </message>
-    <message>
         <source>the file is too large to be a settings file</source>
         <translation>файл слишком велик для файла настроек</translation>
+    </message>
+    <message>
+        <source>Signal form %1 of channel %2 is not known</source>
+        <translation>Неизвестная форма сигнала %1 канала %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 holds %3, which is none of its values; it keeps %4</source>
+        <translation>%1/%2 содержит значение %3, которого нет среди допустимых; сохранено прежнее значение %4</translation>
+    </message>
+    <message>
+        <source>the file holds no panel settings</source>
+        <translation>файл не содержит настроек панели</translation>
+    </message>
+    <message>
+        <source>%1 lacks these keys, loaded as 0 or empty: %2</source>
+        <translation>В файле %1 нет следующих ключей, они загружены как 0 или пустые: %2</translation>
     </message>
 </context>
 <context>
@@ -347,6 +355,22 @@
         <source>Check device: %1, position: %2</source>
         <translation>Проверка устройства: %1, позиция: %2</translation>
     </message>
+    <message>
+        <source>Instrument search: %1 failed for &quot;%2&quot; with status 0x%3: %4</source>
+        <translation>Поиск приборов: вызов %1 для «%2» завершился со статусом 0x%3: %4</translation>
+    </message>
+    <message>
+        <source>The VISA resource manager could not be opened (status 0x%1).</source>
+        <translation>Не удалось открыть менеджер ресурсов VISA (статус 0x%1).</translation>
+    </message>
+    <message>
+        <source>The VISA search for instruments failed (status 0x%1).</source>
+        <translation>Поиск приборов средствами VISA завершился ошибкой (статус 0x%1).</translation>
+    </message>
+    <message>
+        <source>%1, position %2</source>
+        <translation>%1, позиция %2</translation>
+    </message>
 </context>
 <context>
     <name>InstrumentSelectionDialog</name>
@@ -401,6 +425,10 @@
     <message>
         <source>No device was selected in table! The panel will be opened in DEMO mode. Do you want to proceed?</source>
         <translation>В таблице не выбрано устройство! Панель будет открыта в демонстрационном режиме. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Connected devices could not be searched: %1 The log file holds the details.</source>
+        <translation>Не удалось выполнить поиск подключённых приборов: %1 Подробности записаны в файл журнала.</translation>
     </message>
 </context>
 <context>
