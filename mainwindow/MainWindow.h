@@ -6,6 +6,9 @@
 #include <QVariant>
 
 class DWAVModule;
+struct AwgFileHeader;
+class QFileDialog;
+class QRadioButton;
 class QCloseEvent;
 class QLabel;
 class QPushButton;
@@ -37,6 +40,8 @@ public:
     int programStart();
     // Brings every bound widget back in line with the module.
     void updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings);
+    // Saves the panel settings; the path is remembered once it can be written.
+    void saveSettingsToFile(const QString &path);
 
 signals:
     void chan1StateChanged(bool state);
@@ -71,6 +76,14 @@ private slots:
     void on_showAFGPagePushButton_clicked();
     void on_showAWGPagePushButton_clicked();
     void onTimeoutEvent();
+    // AWG data files (MainWindowAWG.cpp).
+    void on_AWGLoadFromFilePushButton_clicked();
+    void on_AWGCompareFilesPushButton_clicked();
+    void on_AWGSaveToFilePushButton_clicked();
+    // Panel settings files (MainWindowSettings.cpp).
+    void actionLoadSettings_triggered();
+    void actionSaveSettings_triggered();
+    void actionSaveAsSettings_triggered();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +97,11 @@ private:
     void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
+    QRadioButton *awgFieldButton(int field, int value) const;
+    bool applyAWGHeader(AwgFileHeader &header);
+    QFileDialog *settingsFileDialog(const QString &title, const QString &directory);
+    void loadSettingsFromFile(const QString &path);
+    void refreshPanelSettings();
 
     int position = -1;
     Ui::MainWindow *form = nullptr;
@@ -101,4 +119,6 @@ private:
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
+    // The panel settings file last saved or loaded.
+    QString currentSettingsPath;
 };
