@@ -105,10 +105,14 @@ AwgFileComparison::Result AwgFileComparison::compare(QIODevice *first, QIODevice
     const qint64 width = layout.valueSize();
     quint64 valuesLeft = quint64(layout.numPacks) * layout.numSamples * quint64(layout.valuesPerSample());
     const qint64 perBlock = blockBytes / width;
-    QByteArray block1(int(qMin<quint64>(valuesLeft, quint64(perBlock)) * width), Qt::Uninitialized);
+    // No larger than what the first file can still hold.
+    quint64 blockValues = qMin<quint64>(valuesLeft, quint64(perBlock));
+    if (!first->isSequential())
+        blockValues = qMin<quint64>(blockValues, quint64(qMax<qint64>(first->size() - first->pos(), 0)) / width + 1);
+    QByteArray block1(int(blockValues * width), Qt::Uninitialized);
     QByteArray block2(block1.size(), Qt::Uninitialized);
     while (valuesLeft > 0) {
-        const qint64 wanted = qint64(qMin<quint64>(valuesLeft, quint64(perBlock)));
+        const qint64 wanted = qint64(qMin<quint64>(valuesLeft, blockValues));
         const qint64 read1 = fill(first, block1.data(), wanted * width);
         const qint64 read2 = fill(second, block2.data(), wanted * width);
         const qint64 common = qMin(read1, read2) / width;

@@ -49,8 +49,9 @@ quint64 AwgFileReader::readValues(const AwgFileHeader &layout, T *chan1, T *chan
 
     const qint64 sampleBytes = 2 * width;
     const quint32 perBlock = quint32(blockBytes / sampleBytes);
-    if (m_block.size() < perBlock * sampleBytes)
-        m_block.resize(int(perBlock * sampleBytes));
+    const qint64 blockSize = qint64(qMin(count, perBlock)) * sampleBytes;
+    if (m_block.size() < blockSize)
+        m_block.resize(int(blockSize));
     quint64 done = 0;
     while (done < count) {
         const quint32 wanted = quint32(qMin<quint64>(count - done, perBlock));

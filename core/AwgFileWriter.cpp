@@ -37,8 +37,9 @@ bool AwgFileWriter::writeValues(const T *chan1, const T *chan2, quint32 count)
         return true;
     const qint64 sampleBytes = perSample * width;
     const quint32 perBlock = quint32(blockBytes / sampleBytes);
-    if (m_block.size() < perBlock * sampleBytes)
-        m_block.resize(int(perBlock * sampleBytes));
+    const qint64 blockSize = qint64(qMin(count, perBlock)) * sampleBytes;
+    if (m_block.size() < blockSize)
+        m_block.resize(int(blockSize));
     uchar *block = reinterpret_cast<uchar *>(m_block.data());
 
     for (quint64 done = 0; done < count;) {
