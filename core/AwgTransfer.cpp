@@ -70,8 +70,10 @@ QString AwgTransfer::returnedStatus(ViSession session, int status)
     char text[TVKBASE_ERROR_MESSAGE_BUFLEN] = {};
     tvkbase_error_message(session, status, text);
     text[sizeof text - 1] = '\0';
-    return tr("Returned status (%1) Message: %2")
-        .arg(QString::number(status, 16), QString::fromLocal8Bit(text));
+    // Signed: a minus sign and the digits of the magnitude.
+    const QString hex = status < 0 ? QLatin1Char('-') + QString::number(-qint64(status), 16)
+                                   : QString::number(status, 16);
+    return tr("Returned status (%1) Message: %2").arg(hex, QString::fromLocal8Bit(text));
 }
 
 template <typename T>
