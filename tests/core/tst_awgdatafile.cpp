@@ -1,4 +1,5 @@
 #include "AwgFileComparison.h"
+#include "AwgFiles.h"
 #include "AwgFileHeader.h"
 #include "AwgFileReader.h"
 #include "AwgFileWriter.h"
@@ -10,43 +11,7 @@
 #include <limits>
 #include <vector>
 
-namespace {
-
-// A one-packet file of the given channel choice: doubles, or codes when
-// `codes` (the values then taken as whole numbers). Both channels get the
-// same values.
-QByteArray file(quint8 chan, const std::vector<double> &values, bool codes = false)
-{
-    AwgFileHeader header;
-    header.chan = chan;
-    header.dataFormat = codes ? 1 : 0;
-    header.numSamples = quint32(values.size());
-    QByteArray bytes;
-    QBuffer device(&bytes);
-    device.open(QIODevice::WriteOnly);
-    AwgFileWriter writer(&device);
-    writer.writeHeader(header);
-    const bool one = header.hasChan1(), two = header.hasChan2();
-    if (codes) {
-        std::vector<qint16> c(values.begin(), values.end());
-        writer.writePacket(one ? c.data() : nullptr, two ? c.data() : nullptr, quint32(c.size()));
-    } else {
-        writer.writePacket(one ? values.data() : nullptr, two ? values.data() : nullptr,
-                           quint32(values.size()));
-    }
-    return bytes;
-}
-
-const std::vector<double> eight = {0.5, -1, 2, -3.25, 4, 5, -6, 7.125};
-
-std::vector<double> withFirst(double value)
-{
-    std::vector<double> v = eight;
-    v[0] = value;
-    return v;
-}
-
-} // namespace
+using AwgFiles::bytes;
 
 class TestAwgDataFile : public QObject
 {
@@ -64,39 +29,21 @@ private slots:
 
 void TestAwgDataFile::writerLaysOutBothChannelsOfCodes()
 {
-    AwgFileHeader header;
-    header.chan = 2;
-    header.dataFormat = 1;
-    header.numPacks = 2;
-    header.numSamples = 8;
-    QByteArray bytes;
-    QBuffer out(&bytes);
-    out.open(QIODevice::WriteOnly);
-    AwgFileWriter writer(&out);
-    std::vector<qint16> chan1(16), chan2(16);
-    for (int k = 0; k < 16; ++k) {
-        chan1[k] = qint16(k - 8);
-        chan2[k] = qint16(1000 * k);
-    }
-    QVERIFY(writer.writeHeader(header));
-    QVERIFY(writer.writePacket(chan1.data(), chan2.data(), 8));
-    QVERIFY(writer.writePacket(chan1.data() + 8, chan2.data() + 8, 8));
-    QCOMPARE(bytes.size(), 80);
-    QCOMPARE(bytes.left(5), QByteArray::fromHex("0e76004202"));
-    QCOMPARE(bytes.mid(16, 4), QByteArray::fromHex("fff80000"));  // -8 then 0, channel 1 first
+    QByteArray file = bytes(2, true, 2);
+    QCOMPARE(file.size(), 80);
+    QCOMPARE(file.left(5), QByteArray::fromHex("0e76004202"));
+    QCOMPARE(file.mid(16, 8), QByteArray::fromHex("000000000064fed4"));  // 0, 0, 100, -300: channel 1 first
 
-    QBuffer in(&bytes);
+    QBuffer in(&file);
     in.open(QIODevice::ReadOnly);
     AwgFileReader reader(&in);
-    AwgFileHeader read;
-    QVERIFY(reader.readHeader(&read));
-    QCOMPARE(read.bodyBytes(), quint64(64));
-    std::vector<qint16> back1(8), back2(8);
-    for (int p = 0; p < 2; ++p) {
-        QCOMPARE(reader.readPacket(read, back1.data(), back2.data(), 8), quint64(8));
-        QVERIFY(std::equal(back1.begin(), back1.end(), chan1.begin() + 8 * p));
-        QVERIFY(std::equal(back2.begin(), back2.end(), chan2.begin() + 8 * p));
-    }
+    AwgFileHeader header;
+    QVERIFY(reader.readHeader(&header));
+    std::vector<qint16> chan1(8), chan2(8);
+    for (int p = 0; p < 2; ++p)
+        QCOMPARE(reader.readPacket(header, chan1.data(), chan2.data(), 8), quint64(8));
+    QCOMPARE(chan1[7], qint16(1500));  // sample 15
+    QCOMPARE(chan2[7], qint16(-4500));
     QVERIFY(!reader.hasMoreData());
 }
 
@@ -138,7 +85,7 @@ void TestAwgDataFile::readerStopsWhereTheDataEnds_data()
     QTest::addColumn<bool>("header");
     QTest::addColumn<quint64>("samples");
     QTest::addColumn<bool>("more");
-    const QByteArray whole = file(2, eight);  // 16 + 8 x 2 x 8 = 144 bytes
+    const QByteArray whole = bytes(2, false);  // 16 + 8 x 2 x 8 = 144 bytes
     for (int n = 0; n < AwgFileHeader::size; ++n)
         QTest::addRow("%d bytes", n) << whole.left(n) << false << quint64(0) << false;
     QTest::newRow("exact") << whole << true << quint64(8) << false;
@@ -160,7 +107,7 @@ void TestAwgDataFile::readerStopsWhereTheDataEnds()
     std::vector<double> chan1(8), chan2(8);
     QTEST(reader.readPacket(header, chan1.data(), chan2.data(), 8), "samples");
     QTEST(reader.hasMoreData(), "more");
-    QCOMPARE(chan2[6], eight[6]);
+    QCOMPARE(chan2[6], -3.0);
 }
 
 void TestAwgDataFile::comparison_data()
@@ -172,20 +119,21 @@ void TestAwgDataFile::comparison_data()
     QTest::addColumn<QString>("value2");
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const QByteArray base = file(0, eight);
+    const QByteArray base = bytes(0, false);
+    auto first = [](double value, bool codes = false) { return bytes(codes ? 1 : 0, codes, 1, value); };
     auto row = [](const char *tag, const QByteArray &a, const QByteArray &b, AwgFileComparison::Outcome o,
                   const char *v1 = "", const char *v2 = "") {
         QTest::newRow(tag) << a << b << int(o) << QString::fromLatin1(v1) << QString::fromLatin1(v2);
     };
     row("same", base, base, AwgFileComparison::Match);
-    row("0.00005 apart", file(0, withFirst(2.0)), file(0, withFirst(2.00005)), AwgFileComparison::Match);
-    row("0.00005 against -0.00005", file(0, withFirst(5e-5)), file(0, withFirst(-5e-5)), AwgFileComparison::Match);
-    row("1.0 against 1.0002", file(0, withFirst(1.0)), file(0, withFirst(1.0002)), AwgFileComparison::Differ, "1", "1.0002");
-    row("NaN against NaN", file(0, withFirst(nan)), file(0, withFirst(nan)), AwgFileComparison::Match);
-    row("infinity against itself", file(0, withFirst(inf)), file(0, withFirst(inf)), AwgFileComparison::Match);
-    row("infinity against -infinity", file(0, withFirst(inf)), file(0, withFirst(-inf)), AwgFileComparison::Differ, "inf", "-inf");
-    row("chan 0 against 2", base, file(2, eight), AwgFileComparison::Differ, "0", "2");
-    row("code -1 against 0", file(1, withFirst(-1), true), file(1, withFirst(0), true), AwgFileComparison::Differ, "65535", "0");
+    row("0.00005 apart", first(2.0), first(2.00005), AwgFileComparison::Match);
+    row("0.00005 against -0.00005", first(5e-5), first(-5e-5), AwgFileComparison::Match);
+    row("1.0 against 1.0002", first(1.0), first(1.0002), AwgFileComparison::Differ, "1", "1.0002");
+    row("NaN against NaN", first(nan), first(nan), AwgFileComparison::Match);
+    row("infinity against itself", first(inf), first(inf), AwgFileComparison::Match);
+    row("infinity against -infinity", first(inf), first(-inf), AwgFileComparison::Differ, "inf", "-inf");
+    row("chan 0 against 2", base, bytes(2, false), AwgFileComparison::Differ, "0", "2");
+    row("code -1 against 0", first(1, true), first(0, true), AwgFileComparison::Differ, "65535", "0");
     row("first longer", base + 'x', base, AwgFileComparison::FirstLonger);
     row("second longer", base, base + 'x', AwgFileComparison::SecondLonger);
     row("second a value short", base, base.left(base.size() - 8), AwgFileComparison::EndOfData);

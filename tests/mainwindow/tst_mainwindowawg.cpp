@@ -1,5 +1,4 @@
-#include "AwgFileHeader.h"
-#include "AwgFileWriter.h"
+#include "AwgFiles.h"
 #include "LogCapture.h"
 #include "Logger.h"
 #include "MainWindow.h"
@@ -7,7 +6,6 @@
 #include "TestMain.h"
 #include "WindowTestSupport.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -16,49 +14,11 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
 using namespace WindowTest;
+using AwgFiles::patched;
 
 namespace {
-
-// A file of `packs` packets of 8 samples; channel 1 counts up, channel 2 down.
-QByteArray vwf(quint8 chan, bool codes, quint16 packs = 1)
-{
-    AwgFileHeader header;
-    header.chan = chan;
-    header.dataFormat = codes ? 1 : 0;
-    header.numPacks = packs;
-    QByteArray bytes;
-    QBuffer device(&bytes);
-    device.open(QIODevice::WriteOnly);
-    AwgFileWriter writer(&device);
-    writer.writeHeader(header);
-    for (int p = 0; p < packs; ++p) {
-        std::vector<double> volts1(8), volts2(8);
-        std::vector<qint16> codes1(8), codes2(8);
-        for (int k = 0; k < 8; ++k) {
-            volts1[k] = 0.25 * (k + 8 * p);
-            volts2[k] = -0.5 * (k + 8 * p);
-            codes1[k] = qint16(100 * (k + 8 * p));
-            codes2[k] = qint16(-300 * (k + 8 * p));
-        }
-        if (codes)
-            writer.writePacket(header.hasChan1() ? codes1.data() : nullptr,
-                               header.hasChan2() ? codes2.data() : nullptr, 8);
-        else
-            writer.writePacket(header.hasChan1() ? volts1.data() : nullptr,
-                               header.hasChan2() ? volts2.data() : nullptr, 8);
-    }
-    return bytes;
-}
-
-// One byte of the header changed.
-QByteArray patched(QByteArray bytes, int offset, char value)
-{
-    bytes[offset] = value;
-    return bytes;
-}
 
 // The AWG page of a window on a module of the bench, with its two paths in
 // a temporary folder and every message of the position captured.
@@ -83,16 +43,12 @@ struct Page
         }
         window.reset(new MainWindow(module));
         press("showAWGPagePushButton");
-        setPaths(path("load.vwf"), path("save.vwf"));
+        window->findChild<QLineEdit *>(QStringLiteral("AWGLoadingFilePathLineEdit"))->setText(path("load.vwf"));
+        window->findChild<QLineEdit *>(QStringLiteral("AWGSavingFilePathLineEdit"))->setText(path("save.vwf"));
         dwavbench_journal_clear();
         log.reset(new LogCapture(position));
     }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-    void setPaths(const QString &loading, const QString &saving)
-    {
-        window->findChild<QLineEdit *>(QStringLiteral("AWGLoadingFilePathLineEdit"))->setText(loading);
-        window->findChild<QLineEdit *>(QStringLiteral("AWGSavingFilePathLineEdit"))->setText(saving);
-    }
     void put(const char *name, const QByteArray &bytes) const
     {
         QFile file(path(name));
@@ -165,7 +121,7 @@ void TestMainWindowAWG::loadSaveCompareRoundTrip()
     QFETCH(bool, codes);
     Page page;
     QVERIFY(page.module);
-    const QByteArray source = vwf(quint8(chan), codes, 2);
+    const QByteArray source = AwgFiles::bytes(quint8(chan), codes, 2);
     page.put("load.vwf", source);
 
     page.press("AWGLoadFromFilePushButton");
@@ -205,7 +161,7 @@ void TestMainWindowAWG::failingPacketStopsTransfer()
     QFETCH(bool, logging);
     Page page;
     QVERIFY(page.module);
-    page.put("load.vwf", vwf(2, false, 3));
+    page.put("load.vwf", AwgFiles::bytes(2, false, 3));
     page.put("save.vwf", "old settings");
     if (save)
         page.press("AWGLoadFromFilePushButton");
@@ -234,7 +190,7 @@ void TestMainWindowAWG::loadChecksTheFileBeforeSending_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("packets");
-    const QByteArray good = vwf(0, false);  // 16 + 8 x 8 = 80 bytes
+    const QByteArray good = AwgFiles::bytes(0, false);  // 16 + 8 x 8 = 80 bytes
     const QString format = QStringLiteral("Load of AWG data failed - file format is unacceptable: ");
     const QString shortFile = QStringLiteral("Loading AWG data failed: The file holds %1 bytes, but its header needs 80 bytes; nothing was loaded");
     QTest::newRow("empty") << QByteArray() << format + "The file holds 0 bytes, fewer than the 16 bytes of its header" << 0;
@@ -274,7 +230,7 @@ void TestMainWindowAWG::loadWithAutoConfigConfiguresOnce()
     QVERIFY(page.module);
     page.window->findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox"))->setChecked(true);
     // Every field differs from what the page shows.
-    page.put("load.vwf", patched(patched(vwf(2, true), 5, 1), 6, 1));
+    page.put("load.vwf", patched(patched(AwgFiles::bytes(2, true), 5, 1), 6, 1));
     page.press("AWGLoadFromFilePushButton");
     QVERIFY(page.checked("AWGBothChansRadioButton") && page.checked("AWGDataFormatUInt16RadioButton")
             && page.checked("AWGContinuousModeRadioButton") && page.checked("AWGEachPacketRadioButton"));
@@ -285,7 +241,7 @@ void TestMainWindowAWG::loadWithAutoConfigConfiguresOnce()
 void TestMainWindowAWG::demoModeSendsNoPacket()
 {
     Page page(false);
-    page.put("load.vwf", vwf(2, false));
+    page.put("load.vwf", AwgFiles::bytes(2, false));
     page.press("AWGLoadFromFilePushButton");
     QVERIFY(page.checked("AWGBothChansRadioButton"));
     QVERIFY(page.log->of(LoggerInfo).contains(
@@ -322,7 +278,7 @@ void TestMainWindowAWG::compareReports_data()
     QTest::addColumn<QByteArray>("loading");
     QTest::addColumn<QByteArray>("saving");
     QTest::addColumn<QStringList>("messages");
-    const QByteArray file = vwf(0, false);
+    const QByteArray file = AwgFiles::bytes(0, false);
     const QString end = QStringLiteral("readFromDataStreamsAndCompare: Data stream has reached the end before the whole claimed data was read!");
     QTest::newRow("saving file longer") << file << file + 'x' << QStringList{"File comparison: <save> file size is bigger than expected"};
     QTest::newRow("loading file longer") << file + 'x' << file << QStringList{"File comparison: <load> file size is bigger than expected"};
