@@ -11,6 +11,7 @@
 #include "AwgFileReader.h"
 #include "AwgFileWriter.h"
 #include "AwgTransfer.h"
+#include "BenchSetup.h"
 #include "DWAVModule.h"
 #include "ParameterTypes.h"
 
@@ -36,25 +37,8 @@
 
 namespace {
 
-const char *const carrier = "VXI0::4::INSTR";
-const int position = 1;
+using BenchSetup::position;
 const size_t ioBlock = 8 << 20;
-
-std::string benchText()
-{
-    return "[bench]\n"
-           "latency_us = 0\n"
-           "[resource VXI0::4::INSTR]\n"
-           "interface = vxi\n"
-           "manufacturer = 3702\n"
-           "model = 341\n"
-           "slot = 4\n"
-           "idn = KALVINT,TVKBASE-VXI,0400,2.4\n"
-           "carrier = yes\n"
-           "[module VXI0::4::INSTR 1]\n"
-           "serial = DW-B002\n"
-           "awg_capacity = 50000000\n";
-}
 
 double seconds(const std::function<bool()> &body)
 {
@@ -168,20 +152,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    char error[256] = {0};
-    if (dwavbench_load_text(benchText().c_str(), error, sizeof error) != 0) {
-        std::fprintf(stderr, "bench: %s\n", error);
-        return 1;
-    }
-    dwavbench_clear_faults();
-    dwavbench_set_latency_us(0);
-
-    ViSession carrierSession = 0;
-    if (tvkbase_init(carrier, 1, 1, &carrierSession) < 0)
-        return 1;
+    // Room for the whole packet in the module's AWG memory.
     DWAVModule module;
-    module.setInitParams(carrierSession, position, 0, 0, nullptr);
-    if (module.initialize() != 0)
+    if (!BenchSetup::open(module, "awg_capacity = 50000000\n"))
         return 1;
 
     AwgFileHeader header;
