@@ -14,16 +14,35 @@
 
 namespace {
 
+// Guards the creation of the application object, which any thread may ask for.
+std::mutex instanceLock;
 MainApp *appInstance = nullptr;
+bool exitHandlerRegistered = false;
+// Set once the process has begun to exit: no application object is made
+// after that.
+bool processExiting = false;
+// An application object whose panels outlived the host's QApplication: its
+// widgets can no longer be destroyed safely and stay, reachable, until the
+// process ends.
+MainApp *abandonedInstance = nullptr;
+
+void teardownAtExit()
+{
+    {
+        std::lock_guard<std::mutex> lock(instanceLock);
+        processExiting = true;
+    }
+    MainApp::destroyInstance();
+}
 
 // At process exit the thread-local destructors of the exiting thread run
 // before any exit handler, while Qt's process-wide data (registered as Qt
 // first needs it, often long after the application object) is still there.
 // The panels are torn down from there on the GUI thread; the exit handler
-// registered with the application object is the fallback and does nothing
-// on any other thread, where widgets must not be touched.
+// registered with the first application object is the fallback and does
+// nothing on any other thread, where widgets must not be touched.
 struct PanelTeardown {
-    ~PanelTeardown() { MainApp::destroyInstance(); }
+    ~PanelTeardown() { teardownAtExit(); }
 };
 
 // QApplication keeps a reference to its argument count for its whole life,
@@ -34,31 +53,40 @@ int applicationArgc = 0;
 
 MainApp *MainApp::instance()
 {
-    static std::once_flag created;
-    std::call_once(created, [] {
+    std::lock_guard<std::mutex> lock(instanceLock);
+    if (appInstance || processExiting)
+        return appInstance;
+    if (!exitHandlerRegistered) {
         // The message sinks are used while the panels are torn down, so they
         // must be built before the exit handler is registered: exit handlers
         // and static destructors run in the reverse order of their creation.
         Logger::instance(0);
-        appInstance = new MainApp;
-        std::atexit(&MainApp::destroyInstance);
-    });
+        std::atexit(&teardownAtExit);
+        exitHandlerRegistered = true;
+    }
+    appInstance = new MainApp;
     return appInstance;
 }
 
 void MainApp::destroyInstance()
 {
-    if (!appInstance)
+    MainApp *app = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(instanceLock);
+        if (!appInstance || QThread::currentThread() != appInstance->thread())
+            return;
+        app = appInstance;
+        appInstance = nullptr;
+    }
+    if (QCoreApplication::instance()) {
+        delete app;
         return;
-    if (QThread::currentThread() != appInstance->thread())
-        return;
-    // Once the application object is gone, windows can no longer be destroyed
-    // safely; the process is ending, so everything is left to the system.
-    if (!QCoreApplication::instance())
-        return;
-    MainApp *app = appInstance;
-    appInstance = nullptr;
-    delete app;
+    }
+    // The host destroyed its QApplication before the panels: the host still
+    // sees every panel closed and the modules give their sessions back, but
+    // the Qt objects are left alone.
+    app->releasePanelsWithoutQt();
+    abandonedInstance = app;
 }
 
 MainApp::MainApp()
@@ -83,6 +111,22 @@ MainApp::~MainApp()
     }
     for (DWAVPanelData *record : records)
         destroyPanel(record);
+}
+
+void MainApp::releasePanelsWithoutQt()
+{
+    for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) {
+        DWAVPanelData *record = it.value();
+        record->setVisibleFlag(0);
+        MainWindow *window = record->window();
+        if (!window)
+            continue; // its destructor gave the session back
+        // Labels whose application is gone must not be written to.
+        Logger *logger = Logger::instance(it.key());
+        logger->setMessageLabel(nullptr);
+        logger->setIconLabel(nullptr);
+        window->releaseModule();
+    }
 }
 
 void MainApp::destroyPanel(DWAVPanelData *record)

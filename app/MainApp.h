@@ -17,11 +17,15 @@ class MainApp : public QObject
     Q_OBJECT
 
 public:
-    // Created on the first call; deleted by an exit handler registered at
-    // that moment, which runs at process exit or when the library is unloaded.
+    // Created on the first call and again after destroyInstance(); nullptr
+    // once the process has begun to exit. The first creation registers an
+    // exit handler that tears the panels down.
     static MainApp *instance();
-    // Closes and destroys the remaining panels and the object itself; run
-    // at process exit or unload on the GUI thread, later calls do nothing.
+    // Closes and destroys the remaining panels and the object itself, on the
+    // GUI thread only (elsewhere it does nothing); run when the library is
+    // unloaded and at process exit. When the QApplication is already gone,
+    // the host's flags are written 0 and the modules' sessions released, but
+    // no Qt object is destroyed.
     static void destroyInstance();
 
     void initApplication(int argc, char **argv);
@@ -64,6 +68,7 @@ private:
     Q_DISABLE_COPY(MainApp)
 
     void destroyPanel(DWAVPanelData *record);
+    void releasePanelsWithoutQt();
 
     int m_loggerIndex = -1;
     QString m_applicationPath;

@@ -65,6 +65,17 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
 
+    // Start on the multilevel form with LFM chosen; the refresh below then
+    // selects the module's values, running the slots of every selector whose
+    // item changes, so pages and enabled widgets follow the module.
+    initComboBoxes();
+    lockParameterWidgets();
+    form->chan1SignalFormComboBox->setCurrentIndex(4);
+    form->chan2SignalFormComboBox->setCurrentIndex(4);
+    form->chan1HarmonicModulTypeComboBox->setCurrentIndex(3);
+    form->chan2HarmonicModulTypeComboBox->setCurrentIndex(3);
+    unlockParameterWidgets();
+
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
@@ -98,15 +109,20 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
 MainWindow::~MainWindow()
 {
     pollingTimer->stop();
+    releaseModule();
+    Logger *logger = Logger::instance(position);
+    logger->setMessageLabel(nullptr);
+    logger->setIconLabel(nullptr);
+    delete form;
+}
+
+void MainWindow::releaseModule()
+{
     // The module needs a moment after the reset before it takes the stop.
     module->reset();
     QThread::msleep(100);
     module->stop();
     module->close();
-    Logger *logger = Logger::instance(position);
-    logger->setMessageLabel(nullptr);
-    logger->setIconLabel(nullptr);
-    delete form;
 }
 
 void MainWindow::tagParameterWidgets()

@@ -4,14 +4,18 @@
 #include <QMainWindow>
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 class DWAVModule;
 struct AwgFileHeader;
-class QFileDialog;
-class QRadioButton;
 class QCloseEvent;
+class QFileDialog;
 class QLabel;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
 class QTimer;
 
 namespace Ui {
@@ -28,6 +32,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(DWAVModule *module, QWidget *parent = nullptr);
     ~MainWindow() override;
+    // Resets the module, pauses for it, stops and closes its driver session,
+    // ignoring the results; touches no widget. The destructor does it, and
+    // the application alone when the QApplication is gone before the window.
+    void releaseModule();
 
     // State indicator of the status bar: code picks the icon (0 to 12).
     void setStateIcon(unsigned code, const QString &text);
@@ -40,6 +48,10 @@ public:
     int programStart();
     // Brings every bound widget back in line with the module.
     void updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings);
+    // Fills the AFG page's selectors and sets up its point tables with the
+    // bound widgets locked, so filling never reaches the module nor starts a
+    // configuration; run again after a language switch.
+    void initComboBoxes();
     // Saves the panel settings; the path is remembered once it can be written.
     void saveSettingsToFile(const QString &path);
 
@@ -54,6 +66,81 @@ public slots:
     void on_performConfig();
 
 private slots:
+    // AFG page: signal forms, modulation, units and values (MainWindowAFG.cpp).
+    void on_chan1SignalFormComboBox_currentIndexChanged(int index);
+    void on_chan2SignalFormComboBox_currentIndexChanged(int index);
+    void on_chan1HarmonicModulTypeComboBox_currentIndexChanged(int index);
+    void on_chan2HarmonicModulTypeComboBox_currentIndexChanged(int index);
+    void on_chan1HarmonicAmplDoubleSpinBox_editingFinished();
+    void on_chan1HarmonicFreqDoubleSpinBox_editingFinished();
+    void on_chan1HarmonicFreqDimComboBox_currentIndexChanged(int index);
+    void on_chan1HarmonicPhaseDoubleSpinBox_editingFinished();
+    void on_chan1LevelLimitsGroupBox_toggled(bool state);
+    void on_chan1UpperBoundDoubleSpinBox_editingFinished();
+    void on_chan1LowerBoundDoubleSpinBox_editingFinished();
+    void on_chan1OffsetDoubleSpinBox_editingFinished();
+    void on_chan1HarmonicModulFreqDoubleSpinBox_editingFinished();
+    void on_chan1HarmonicModulFreqDimComboBox_currentIndexChanged(int index);
+    void on_chan1HarmonicModulIndexSpinBox_editingFinished();
+    void on_chan1HarmonicFreqDevDoubleSpinBox_editingFinished();
+    void on_chan1HarmonicFreqDevDimComboBox_currentIndexChanged(int index);
+    void on_chan1HarmonicPhaseDevDoubleSpinBox_editingFinished();
+    void on_chan1TriangularUupDoubleSpinBox_editingFinished();
+    void on_chan1TriangularTupDoubleSpinBox_editingFinished();
+    void on_chan1TriangularTupComboBox_currentIndexChanged(int index);
+    void on_chan1TriangularUdnDoubleSpinBox_editingFinished();
+    void on_chan1TriangularTdnDoubleSpinBox_editingFinished();
+    void on_chan1TriangularTdnComboBox_currentIndexChanged(int index);
+    void on_chan1ImpulseUupDoubleSpinBox_editingFinished();
+    void on_chan1ImpulseTupDoubleSpinBox_editingFinished();
+    void on_chan1ImpulseUdnDoubleSpinBox_editingFinished();
+    void on_chan1ImpulseTdnDoubleSpinBox_editingFinished();
+    void on_chan1ImpulseTDoubleSpinBox_editingFinished();
+    void on_chan1ImpulseTComboBox_currentIndexChanged(int index);
+    void on_chan1ImpulseDFDoubleSpinBox_editingFinished();
+    void on_chan1LevelSignalDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicAmplDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicFreqDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicFreqDimComboBox_currentIndexChanged(int index);
+    void on_chan2HarmonicPhaseDoubleSpinBox_editingFinished();
+    void on_chan2LevelLimitsGroupBox_toggled(bool state);
+    void on_chan2UpperBoundDoubleSpinBox_editingFinished();
+    void on_chan2LowerBoundDoubleSpinBox_editingFinished();
+    void on_chan2OffsetDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicModulFreqDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicModulFreqDimComboBox_currentIndexChanged(int index);
+    void on_chan2HarmonicModulIndexSpinBox_editingFinished();
+    void on_chan2HarmonicFreqDevDoubleSpinBox_editingFinished();
+    void on_chan2HarmonicFreqDevDimComboBox_currentIndexChanged(int index);
+    void on_chan2HarmonicPhaseDevDoubleSpinBox_editingFinished();
+    void on_chan2TriangularUupDoubleSpinBox_editingFinished();
+    void on_chan2TriangularTupDoubleSpinBox_editingFinished();
+    void on_chan2TriangularTupComboBox_currentIndexChanged(int index);
+    void on_chan2TriangularUdnDoubleSpinBox_editingFinished();
+    void on_chan2TriangularTdnDoubleSpinBox_editingFinished();
+    void on_chan2TriangularTdnComboBox_currentIndexChanged(int index);
+    void on_chan2ImpulseUupDoubleSpinBox_editingFinished();
+    void on_chan2ImpulseTupDoubleSpinBox_editingFinished();
+    void on_chan2ImpulseUdnDoubleSpinBox_editingFinished();
+    void on_chan2ImpulseTdnDoubleSpinBox_editingFinished();
+    void on_chan2ImpulseTDoubleSpinBox_editingFinished();
+    void on_chan2ImpulseTComboBox_currentIndexChanged(int index);
+    void on_chan2ImpulseDFDoubleSpinBox_editingFinished();
+    void on_chan2LevelSignalDoubleSpinBox_editingFinished();
+    // Multilevel point tables and points files (MainWindowMultilevel.cpp).
+    void on_chan1MultilevelNPointsSpinBox_editingFinished();
+    void on_chan2MultilevelNPointsSpinBox_editingFinished();
+    void on_chan1MultilevelTDoubleSpinBox_editingFinished();
+    void on_chan2MultilevelTDoubleSpinBox_editingFinished();
+    void on_chan1MultilevelPointsTableWidget_cellChanged(int row, int column);
+    void on_chan2MultilevelPointsTableWidget_cellChanged(int row, int column);
+    void on_chan1MultilevelPointsTableWidget_cellClicked(int row, int column);
+    void on_chan2MultilevelPointsTableWidget_cellClicked(int row, int column);
+    void on_chan1LoadAFGPointsPushButton_clicked();
+    void on_chan2LoadAFGPointsPushButton_clicked();
+    void on_chan1SaveAFGPointsPushButton_clicked();
+    void on_chan2SaveAFGPointsPushButton_clicked();
+    // AWG page settings.
     void on_AWGNumCyclesSpinBox_editingFinished();
     void on_AWGNumPackagesSpinBox_editingFinished();
     void on_AWGNumSamplesSpinBox_editingFinished();
@@ -66,6 +153,9 @@ private slots:
     void on_AWGChan2RadioButton_toggled(bool checked);
     void on_AWGDataFormatDoubleRadioButton_toggled(bool checked);
     void on_AWGDataFormatUInt16RadioButton_toggled(bool checked);
+    void on_AWGOpenLoadingFilePushButton_clicked();
+    void on_AWGOpenSavingFilePushButton_clicked();
+    void on_AWGSwitchFilesPushButton_clicked();
     void on_resetDWAVPushButton_clicked();
     void on_configDWAVPushButton_clicked();
     void on_autoConfigCheckBox_toggled(bool checked);
@@ -99,9 +189,35 @@ private:
     void storeAWGChoice(const QString &key, const QVariant &value);
     QRadioButton *awgFieldButton(int field, int value) const;
     bool applyAWGHeader(AwgFileHeader &header);
-    QFileDialog *settingsFileDialog(const QString &title, const QString &directory);
     void loadSettingsFromFile(const QString &path);
     void refreshPanelSettings();
+
+    // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).
+    void lockParameterWidgets();
+    void unlockParameterWidgets();
+    void showSignalForm(int chan, int index);
+    void applyModulationType(int chan);
+    // Takes the channel's sub-set under the group key by value, sets the keys
+    // and writes the whole sub-set back.
+    void storeAfgValues(int chan, const QString &group, const QVariantMap &values);
+    void storeAfgValue(int chan, const QString &group, const QString &key, const QVariant &value);
+    // With exactly count + 1 rows nothing changes (the row being typed).
+    static void resizeMultilevelPointsTable(QTableWidget *table, int count);
+    void storeMultilevelPoints(QTableWidget *table, int chan);
+    // Fills the table, the sub-set's points and path and the count from a
+    // points file, with the table's and the count's signals blocked; the
+    // sub-set's nPoints follows at the next Configure or count edit.
+    void loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path);
+    void saveAfgPointsToFile(QTableWidget *table, int chan, const QString &path);
+    void validateMultilevelCell(QTableWidget *table, QTableWidgetItem *item, bool chan2);
+    void multilevelCountEdited(int chan);
+    void openPointsFileDialog(int chan, bool saving);
+    void openAWGFileDialog(bool saving);
+    // A non-modal file dialog, child of the window, in any-file mode with the
+    // open accept mode (also for saving); the caller connects fileSelected.
+    QFileDialog *showFileDialog(const QString &title, const QString &folder, const QString &filter);
+    QTableWidget *pointsTable(int chan) const;
+    QSpinBox *pointsCountSpinBox(int chan) const;
 
     int position = -1;
     Ui::MainWindow *form = nullptr;

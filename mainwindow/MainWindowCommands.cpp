@@ -12,6 +12,8 @@ void MainWindow::on_configDWAVPushButton_clicked()
 {
     Logger *logger = Logger::instance(position);
     logger->status(QString(), QString());
+    storeMultilevelPoints(form->chan1MultilevelPointsTableWidget, 0);
+    storeMultilevelPoints(form->chan2MultilevelPointsTableWidget, 1);
 
     if (module->configure() != 0) {
         setStateIcon(9, tr("Error"));

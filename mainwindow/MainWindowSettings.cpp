@@ -3,12 +3,15 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "BindingNames.h"
 #include "DWAVModule.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSignalBlocker>
+#include <QTableWidget>
 
 namespace {
 
@@ -27,21 +30,11 @@ bool canWrite(const QString &path)
 
 } // namespace
 
-// A non-modal file dialog of the window; it goes when it is finished with.
-QFileDialog *MainWindow::settingsFileDialog(const QString &title, const QString &directory)
-{
-    auto *dialog = new QFileDialog(this, title, directory, settingsFilter);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
-    return dialog;
-}
-
 void MainWindow::actionLoadSettings_triggered()
 {
-    QFileDialog *dialog = settingsFileDialog(tr("Load DWAV Panel settings from file"), currentSettingsPath);
+    QFileDialog *dialog = showFileDialog(tr("Load DWAV Panel settings from file"), currentSettingsPath,
+                                         settingsFilter);
     connect(dialog, &QFileDialog::fileSelected, this, &MainWindow::loadSettingsFromFile);
-    dialog->show();
 }
 
 void MainWindow::actionSaveSettings_triggered()
@@ -54,12 +47,11 @@ void MainWindow::actionSaveSettings_triggered()
 
 void MainWindow::actionSaveAsSettings_triggered()
 {
-    QFileDialog *dialog = settingsFileDialog(tr("Save DWAV Panel settings to file"), QString());
+    QFileDialog *dialog = showFileDialog(tr("Save DWAV Panel settings to file"), QString(), settingsFilter);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &chosen) {
         const QString suffix = QStringLiteral(".ini");
         saveSettingsToFile(chosen.endsWith(suffix) ? chosen : chosen + suffix);
     });
-    dialog->show();
 }
 
 void MainWindow::loadSettingsFromFile(const QString &path)
@@ -96,6 +88,22 @@ void MainWindow::refreshPanelSettings()
     form->AWGLoadingFilePathLineEdit->setText(module->awgLoadingFilePath());
     form->AWGSavingFilePathLineEdit->setText(module->awgSavingFilePath());
     form->queryConfigParametersCheckBox->setChecked(module->querySettingsParameters());
+
+    // The shown signal-form page follows each combo, and the form is stored again.
+    on_chan1SignalFormComboBox_currentIndexChanged(form->chan1SignalFormComboBox->currentIndex());
+    on_chan2SignalFormComboBox_currentIndexChanged(form->chan2SignalFormComboBox->currentIndex());
+    // The settings file does not keep the levels: they come from the points file.
+    for (int chan = 0; chan < 2; ++chan) {
+        const QString points = module->parameterValue(QLatin1String(BindingNames::afgSet),
+                                                      QStringLiteral("multilevelParameters"),
+                                                      QStringLiteral("dataFilePath"), chan)
+                                   .toString();
+        if (!points.isEmpty()) {
+            QSignalBlocker blocker(pointsTable(chan));
+            loadAfgPointsFromFile(pointsTable(chan), chan, points);
+        }
+    }
+
     const QString awgDataFile = module->awgParameter(QStringLiteral("dataFilePath")).toString();
     if (!awgDataFile.isEmpty())
         form->AWGLoadingFilePathLineEdit->setText(awgDataFile);

@@ -1,12 +1,18 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
-// writes mainwindow-afg.png, mainwindow-awg.png and mainwindow-generating.png.
+// writes mainwindow-afg.png, mainwindow-awg.png, mainwindow-generating.png and
+// mainwindow-afg-signals.png (channel 1 harmonic with FM, channel 2 multilevel).
 
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QDir>
 #include <QEventLoop>
 #include <QPixmap>
@@ -39,6 +45,48 @@ void click(QWidget *window, const char *name)
 {
     if (auto *button = window->findChild<QPushButton *>(QLatin1String(name)))
         button->click();
+}
+
+// Sets a value as the operator does: the number, then the end of the edit.
+void enter(QWidget *window, const char *name, double value)
+{
+    if (auto *spin = window->findChild<QDoubleSpinBox *>(QLatin1String(name))) {
+        spin->setValue(value);
+        emit spin->editingFinished();
+    }
+}
+
+void choose(QWidget *window, const char *name, const char *item)
+{
+    if (auto *combo = window->findChild<QComboBox *>(QLatin1String(name)))
+        combo->setCurrentText(QLatin1String(item));
+}
+
+// Channel 1 on a 1 MHz harmonic with FM, channel 2 on a few levels loaded
+// from a points file.
+void showSignals(QWidget *window)
+{
+    choose(window, "chan1SignalFormComboBox", "Harmonic");
+    enter(window, "chan1HarmonicAmplDoubleSpinBox", 2);
+    enter(window, "chan1HarmonicFreqDoubleSpinBox", 1);
+    choose(window, "chan1HarmonicFreqDimComboBox", "MHz");
+    choose(window, "chan1HarmonicModulTypeComboBox", "FM");
+    enter(window, "chan1HarmonicModulFreqDoubleSpinBox", 10);
+    enter(window, "chan1HarmonicFreqDevDoubleSpinBox", 50);
+
+    choose(window, "chan2SignalFormComboBox", "Multilevel");
+    enter(window, "chan2MultilevelTDoubleSpinBox", 100);
+    QTemporaryDir dir;
+    QFile points(dir.filePath(QStringLiteral("levels.txt")));
+    if (!points.open(QIODevice::WriteOnly))
+        return;
+    points.write("0\n2.5\n5\n-2.5\n-5\n1.25");
+    points.close();
+    click(window, "chan2LoadAFGPointsPushButton");
+    if (auto *dialog = window->findChild<QFileDialog *>()) {
+        emit dialog->fileSelected(points.fileName());
+        delete dialog;
+    }
 }
 
 } // namespace
@@ -79,6 +127,10 @@ int main(int argc, char **argv)
         click(&window, "startDWAVPushButton");
         settle(1200);
         ok = save(&window, folder, "mainwindow-generating.png") && ok;
+
+        showSignals(&window);
+        settle(300);
+        ok = save(&window, folder, "mainwindow-afg-signals.png") && ok;
     }
     return ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace WindowTest;
@@ -76,6 +77,7 @@ class TestMainWindowSettings : public QObject
 private slots:
     void initTestCase();
     void savedSettingsComeBackInAFreshWindow();
+    void namedPointsFileReloadsItsTable();
     void saveAsThenSaveWithoutDialog_data();
     void saveAsThenSaveWithoutDialog();
 };
@@ -123,6 +125,32 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
     dwavbench_journal_clear();
     child<QPushButton>(&window, "configDWAVPushButton")->click();
     QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), 1);
+}
+
+void TestMainWindowSettings::namedPointsFileReloadsItsTable()
+{
+    QTemporaryDir dir;
+    const QString points = dir.filePath(QStringLiteral("levels.txt"));
+    const QString settings = dir.filePath(QStringLiteral("panel.ini"));
+    QFile file(points);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1.5\n-2\n3");
+    file.close();
+    auto module = openModule();
+    QVERIFY(module);
+    module->setParameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
+                              QStringLiteral("dataFilePath"), 1, points);
+    QCOMPARE(module->saveSettings(settings), 0);
+
+    MainWindow window(module.get());
+    trigger(&window, "actionLoadSettings_triggered");
+    QVERIFY(choose(&window, settings));
+    auto *table = child<QTableWidget>(&window, "chan2MultilevelPointsTableWidget");
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("-2"));
+    QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
+                 QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
+             PointsVector({1.5, -2.0, 3.0}));
 }
 
 void TestMainWindowSettings::saveAsThenSaveWithoutDialog_data()

@@ -12,55 +12,14 @@
 #include "DwavExports.h"
 #include "dwav_bench.h"
 #include "dwav_visa.h"
+#include "host_checks.h"
 
 #include <glib.h>
 
 #include <dlfcn.h>
-#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-
-/* The carrier and what sits at its positions. */
-#define CARRIER "VXI0::7::INSTR"
-#define POS_DWAV_A 2
-#define POS_DWAV_B 5
-#define POS_FOREIGN 3
-#define POS_EMPTY 4
-
-static const char *const benchText =
-    "[resource " CARRIER "]\n"
-    "interface = vxi\n"
-    "manufacturer = 3702\n"
-    "model = 341\n"
-    "slot = 7\n"
-    "carrier = yes\n"
-    "[module " CARRIER " 2]\n"
-    "type = 66\n"
-    "[module " CARRIER " 3]\n"
-    "type = 65\n"
-    "[module " CARRIER " 5]\n"
-    "type = 66\n";
-
-static int failures = 0;
-static const char *stage = "start";
-
-static void fail(int line, const char *format, ...)
-{
-    va_list args;
-    fprintf(stderr, "FAIL [%s] line %d: ", stage, line);
-    va_start(args, format);
-    vfprintf(stderr, format, args);
-    va_end(args);
-    fputc('\n', stderr);
-    ++failures;
-}
-
-#define CHECK(cond, ...)                         \
-    do {                                         \
-        if (!(cond))                             \
-            fail(__LINE__, __VA_ARGS__);         \
-    } while (0)
 
 static dwav_init_qt_fn initQt;
 static dwav_display_fn display;
@@ -85,104 +44,9 @@ static void pump(unsigned milliseconds)
         g_main_context_iteration(NULL, TRUE);
 }
 
-/* ---- The journal of the bench ----------------------------------------- */
-
-static size_t countOf(const char *function)
-{
-    return dwavbench_journal_count_of(function);
-}
-
-/* Sequence numbers of the calls of a function with the module session in
- * its arguments, newest last. */
-static size_t callsOnSession(const char *function, uint32_t session, uint64_t *sequences,
-                             size_t capacity)
-{
-    char needle[64];
-    size_t found = 0;
-    size_t n = dwavbench_journal_count();
-    snprintf(needle, sizeof needle, "vi=0x%X", (unsigned)session);
-    for (size_t i = 0; i < n; ++i) {
-        dwavbench_call call;
-        if (dwavbench_journal_entry(i, &call) != 0 || strcmp(call.function, function) != 0)
-            continue;
-        const char *at = strstr(call.arguments, needle);
-        if (!at || g_ascii_isxdigit(at[strlen(needle)]))
-            continue;
-        if (found < capacity)
-            sequences[found] = call.sequence;
-        ++found;
-    }
-    return found;
-}
-
-/* Module sessions handed out by tvkdwav_init, in order. */
-static size_t moduleSessions(uint32_t *sessions, size_t capacity)
-{
-    size_t found = 0;
-    size_t n = dwavbench_journal_count();
-    for (size_t i = 0; i < n; ++i) {
-        dwavbench_call call;
-        if (dwavbench_journal_entry(i, &call) != 0 || strcmp(call.function, "tvkdwav_connect") != 0
-            || call.status < 0)
-            continue;
-        const char *at = strstr(call.arguments, "vi=");
-        if (at && found < capacity)
-            sessions[found++] = (uint32_t)strtoul(at + 3, NULL, 0);
-    }
-    return found;
-}
-
-/* reset, then stop, then close on a module session, each exactly once. */
-static void checkShutDown(int line, uint32_t session)
-{
-    uint64_t reset[4], stop[4], close[4];
-    size_t nReset = callsOnSession("tvkdwav_reset", session, reset, 4);
-    size_t nStop = callsOnSession("tvkdwav_stop", session, stop, 4);
-    size_t nClose = callsOnSession("tvkdwav_close", session, close, 4);
-    if (nReset != 1 || nStop != 1 || nClose != 1) {
-        fail(line, "session %u: reset %zu, stop %zu, close %zu times (want once each)",
-             (unsigned)session, nReset, nStop, nClose);
-        return;
-    }
-    if (!(reset[0] < stop[0] && stop[0] < close[0]))
-        fail(line, "session %u: not reset, stop, close in this order", (unsigned)session);
-}
-
-/* ---- The checks -------------------------------------------------------- */
+/* ---- Loading and unloading ---------------------------------------------- */
 
 static const char *libraryPath;
-static int32_t unloadFlags[3] = {-7, -7, -7};
-static uint32_t unloadSessions[2];
-static int unloadChecked = 0;
-
-static void checkUnload(void)
-{
-    if (unloadChecked)
-        return;
-    unloadChecked = 1;
-    stage = "unload";
-    for (int i = 0; i < 3; ++i)
-        CHECK(unloadFlags[i] == 0, "flag %d is %d after unloading, want 0", i, unloadFlags[i]);
-    checkShutDown(__LINE__, unloadSessions[0]);
-    checkShutDown(__LINE__, unloadSessions[1]);
-    fprintf(stderr, "unload: flags %d %d %d, sessions 0x%X 0x%X shut down\n", unloadFlags[0],
-            unloadFlags[1], unloadFlags[2], (unsigned)unloadSessions[0], (unsigned)unloadSessions[1]);
-}
-
-/* When the library stays loaded after dlclose (the loader may keep it), its
- * exit handler runs at process exit, before this one, which was registered
- * earlier. */
-static void checkUnloadAtExit(void)
-{
-    if (unloadChecked)
-        return;
-    checkUnload();
-    if (failures) {
-        fprintf(stderr, "%d check(s) failed\n", failures);
-        fflush(stderr);
-        _Exit(1);
-    }
-}
 
 static void *lookUp(void *library, const char *name)
 {
@@ -191,9 +55,66 @@ static void *lookUp(void *library, const char *name)
     return symbol;
 }
 
+static void *load(void)
+{
+    void *library = dlopen(libraryPath, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        fail(__LINE__, "cannot load %s: %s", libraryPath, dlerror());
+        return NULL;
+    }
+    initQt = (dwav_init_qt_fn)lookUp(library, "dwav_init_qt");
+    display = (dwav_display_fn)lookUp(library, "dwav_display");
+    hide = (dwav_hide_fn)lookUp(library, "dwav_hide");
+    closePanel = (dwav_close_fn)lookUp(library, "dwav_close");
+    return library;
+}
+
+/* dlclose, and the library must really be gone afterwards. */
+static void unload(int line, void *library)
+{
+    if (dlclose(library) != 0)
+        fail(line, "dlclose: %s", dlerror());
+    void *still = dlopen(libraryPath, RTLD_NOW | RTLD_NOLOAD);
+    if (still) {
+        fail(line, "the library stays loaded after dlclose");
+        dlclose(still);
+    }
+}
+
+/* After an unload, with the host's flags freed: nothing polls any more
+ * (the sanitizer build reports any write into the freed flags). */
+static void checkQuietAfterUnload(int line)
+{
+    size_t states = countOf("tvkdwav_state");
+    pump(1000);
+    if (countOf("tvkdwav_state") != states)
+        fail(line, "a panel still polls after the unload");
+}
+
+/* Unloads the library from a host callback that runs inside the nested
+ * event loop of a panel's message box. */
+typedef struct NestedUnload {
+    void *library;
+    const int32_t *flag;
+    int32_t flagAfter;
+    int done;
+} NestedUnload;
+
+static gboolean unloadWhenNested(gpointer data)
+{
+    NestedUnload *u = (NestedUnload *)data;
+    /* Depth 1 is the host's own loop; 2 is a loop running inside it. */
+    if (g_main_depth() < 2)
+        return G_SOURCE_CONTINUE;
+    CHECK(countOf("tvkdwav_cmpVersions") == 1, "no version check opened the box");
+    unload(__LINE__, u->library);
+    u->flagAfter = *u->flag;
+    u->done = 1;
+    return G_SOURCE_REMOVE;
+}
+
 int main(int argc, char **argv)
 {
-    char error[256] = "";
     if (argc != 2) {
         fprintf(stderr, "usage: %s <panel library>\n", argv[0]);
         return 2;
@@ -201,32 +122,13 @@ int main(int argc, char **argv)
     libraryPath = argv[1];
     setvbuf(stdout, NULL, _IONBF, 0);
 
-    stage = "bench";
-    if (dwavbench_load_text(benchText, error, sizeof error) != 0) {
-        fprintf(stderr, "bench description refused: %s\n", error);
-        return 2;
-    }
-    ViSession rm = 0, carrier = 0;
-    ViStatus status = viOpenDefaultRM(&rm);
-    CHECK(status == VI_SUCCESS, "viOpenDefaultRM: %d", (int)status);
-    status = viOpen(rm, CARRIER, VI_NULL, 0, &carrier);
-    CHECK(status == VI_SUCCESS && carrier != 0, "viOpen of the carrier: %d", (int)status);
-    if (failures)
+    ViSession carrier = 0;
+    if (openCarrier(&carrier) != 0)
         return 1;
-
-    atexit(checkUnloadAtExit);
 
     stage = "load";
-    void *library = dlopen(libraryPath, RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        fprintf(stderr, "cannot load %s: %s\n", libraryPath, dlerror());
-        return 1;
-    }
-    initQt = (dwav_init_qt_fn)lookUp(library, "dwav_init_qt");
-    display = (dwav_display_fn)lookUp(library, "dwav_display");
-    hide = (dwav_hide_fn)lookUp(library, "dwav_hide");
-    closePanel = (dwav_close_fn)lookUp(library, "dwav_close");
-    if (failures)
+    void *library = load();
+    if (!library || failures)
         return 1;
     /* Nothing of the panel's own classes leaks into the host's namespace. */
     CHECK(dlsym(library, "_ZN7MainApp8instanceEv") == NULL, "MainApp::instance is visible");
@@ -345,9 +247,12 @@ int main(int argc, char **argv)
 
     stage = "reopen after close";
     DwavPanelHandle *a3 = NULL, *b = NULL;
+    /* These panels stay open until the library is unloaded; the host frees
+     * their flags right after the unload. */
+    int32_t *unloadFlags = malloc(3 * sizeof *unloadFlags);
+    if (!unloadFlags)
+        return 1;
     {
-        /* These panels stay open until the library is unloaded, so their
-         * flags live as long as the process. */
         int32_t r = initQt(carrier, POS_DWAV_A, 1, 1, &a3, &unloadFlags[0]);
         CHECK(r == 0 && unloadFlags[0] == 1, "reopening: %d, flag %d", r, unloadFlags[0]);
         CHECK(countOf("tvkdwav_init") == 2, "a closed position must build a new module");
@@ -355,8 +260,8 @@ int main(int argc, char **argv)
         CHECK(r == 0 && unloadFlags[1] == 1, "second DWAV position: %d, flag %d", r,
               unloadFlags[1]);
         CHECK(display(a3) == 0 && display(b) == 0, "display");
-        /* The DEMO panel's flag moves to process lifetime as well: a second
-         * init does not take the new address, so close and create it anew. */
+        /* The DEMO panel's flag moves to the heap as well: a second init
+         * does not take the new address, so close and create it anew. */
         CHECK(closePanel(&f) == 0 && flagF == 0, "closing the DEMO panel");
         r = initQt(carrier, POS_FOREIGN, 1, 1, &f, &unloadFlags[2]);
         CHECK(r == -1 && unloadFlags[2] == 1, "DEMO panel again: %d, flag %d", r, unloadFlags[2]);
@@ -369,24 +274,67 @@ int main(int argc, char **argv)
         uint32_t sessions[8];
         size_t n = moduleSessions(sessions, 8);
         CHECK(n == 3, "%zu module sessions, want 3", n);
-        if (n == 3) {
-            unloadSessions[0] = sessions[1];
-            unloadSessions[1] = sessions[2];
-        }
         /* Handles still held are the host's to free. */
         free(a3);
         free(b);
         free(f);
-        if (dlclose(library) != 0)
-            fail(__LINE__, "dlclose: %s", dlerror());
-        void *still = dlopen(libraryPath, RTLD_NOW | RTLD_NOLOAD);
-        if (still) {
-            /* Kept loaded: its exit handler runs at process exit. */
-            dlclose(still);
-            fprintf(stderr, "the library stays loaded; its panels close at exit\n");
-        } else {
-            checkUnload();
+        unload(__LINE__, library);
+        for (int i = 0; i < 3; ++i)
+            CHECK(unloadFlags[i] == 0, "flag %d is %d after unloading, want 0", i, unloadFlags[i]);
+        if (n == 3) {
+            checkShutDown(__LINE__, sessions[1]);
+            checkShutDown(__LINE__, sessions[2]);
         }
+        free(unloadFlags);
+        checkQuietAfterUnload(__LINE__);
+    }
+
+    stage = "reload";
+    library = load();
+    if (!library)
+        return 1;
+    {
+        DwavPanelHandle *h = NULL;
+        int32_t flag = -7;
+        dwavbench_journal_clear();
+        int32_t r = initQt(carrier, POS_DWAV_A, 1, 1, &h, &flag);
+        CHECK(r == 0 && flag == 1 && h != NULL, "init after a reload: %d, flag %d", r, flag);
+        CHECK(display(h) == 0, "display after a reload");
+        pump(600);
+        CHECK(countOf("tvkdwav_state") > 0, "no polling after a reload");
+        uint32_t sessions[2];
+        CHECK(moduleSessions(sessions, 2) == 1, "one module session expected");
+        CHECK(closePanel(&h) == 0 && flag == 0 && h == NULL, "close after a reload");
+        checkShutDown(__LINE__, sessions[0]);
+    }
+
+    stage = "unload inside a panel's message box";
+    {
+        char error[256] = "";
+        DwavPanelHandle *h = NULL;
+        int32_t *flag = malloc(sizeof *flag);
+        if (!flag)
+            return 1;
+        dwavbench_journal_clear();
+        CHECK(dwavbench_set_module_option(CARRIER, POS_DWAV_B, "versions_differ", "yes", error,
+                                          sizeof error)
+                  == 0,
+              "versions_differ: %s", error);
+        int32_t r = initQt(carrier, POS_DWAV_B, 1, 1, &h, flag);
+        CHECK(r == 0 && *flag == 1, "init: %d, flag %d", r, *flag);
+        CHECK(display(h) == 0, "display");
+        NestedUnload nested = {library, flag, -7, 0};
+        g_timeout_add(20, unloadWhenNested, &nested);
+        /* The first poll opens the box; the callback unloads from inside it. */
+        while (!nested.done)
+            g_main_context_iteration(NULL, TRUE);
+        CHECK(nested.flagAfter == 0, "flag %d when dlclose returned, want 0", nested.flagAfter);
+        uint32_t sessions[2];
+        CHECK(moduleSessions(sessions, 2) == 1, "one module session expected");
+        checkShutDown(__LINE__, sessions[0]);
+        free(h);
+        free(flag);
+        checkQuietAfterUnload(__LINE__);
     }
     if (failures)
         fprintf(stderr, "%d check(s) failed\n", failures);

@@ -1,4 +1,4 @@
-#include "DwavExports.h"
+#include "DwavPanelEntries.h"
 
 #include "MainApp.h"
 #include "QtLibraryPaths.h"
@@ -8,13 +8,12 @@
 
 static_assert(sizeof(ViSession) == sizeof(uint32_t), "sessions cross the interface as 32 bits");
 
-// A C++ exception must never unwind into the host's C frames: each export
+// A C++ exception must never unwind into the host's C frames: each entry
 // turns one into a failing result.
 
-extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_init_qt(uint32_t carrierSession, uint32_t mezNum,
-                                                      uint32_t idQuery, uint32_t resetDevice,
-                                                      DwavPanelHandle **handleOut,
-                                                      int32_t *visibleFlag)
+extern "C" int32_t dwavqt_init_qt(uint32_t carrierSession, uint32_t mezNum, uint32_t idQuery,
+                                  uint32_t resetDevice, DwavPanelHandle **handleOut,
+                                  int32_t *visibleFlag)
 {
     if (!handleOut)
         return -1;
@@ -42,7 +41,7 @@ extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_init_qt(uint32_t carrierSession, u
     }
 }
 
-extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_display(DwavPanelHandle *handle)
+extern "C" int32_t dwavqt_display(DwavPanelHandle *handle)
 {
     if (!handle)
         return -1;
@@ -54,7 +53,7 @@ extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_display(DwavPanelHandle *handle)
     }
 }
 
-extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_hide(DwavPanelHandle *handle)
+extern "C" int32_t dwavqt_hide(DwavPanelHandle *handle)
 {
     if (!handle)
         return -1;
@@ -66,7 +65,7 @@ extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_hide(DwavPanelHandle *handle)
     }
 }
 
-extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_close(DwavPanelHandle **handleRef)
+extern "C" int32_t dwavqt_close(DwavPanelHandle **handleRef)
 {
     if (!handleRef || !*handleRef)
         return -1;
@@ -80,4 +79,12 @@ extern "C" DWAV_EXPORT int32_t DWAV_CALL dwav_close(DwavPanelHandle **handleRef)
     std::free(*handleRef);
     *handleRef = nullptr;
     return result;
+}
+
+extern "C" void dwavqt_unload(void)
+{
+    try {
+        MainApp::destroyInstance();
+    } catch (...) {
+    }
 }
