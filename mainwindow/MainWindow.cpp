@@ -64,6 +64,7 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
             module, SLOT(setAWGLoadingFilePath(QString)));
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
+    createSettingsDialogs();
 
     // Start on the multilevel form with LFM chosen; the refresh below then
     // selects the module's values, running the slots of every selector whose
@@ -80,6 +81,8 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     updateWidgets(true, false);
 
     createStatusBar();
+    // The dialogs' widgets stay locked until they are first retranslated.
+    retranslateSettingsDialogs();
 
     pollingTimer = new QTimer(this);
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
@@ -90,6 +93,9 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
                            .arg(module->path(), QString::number(position)));
     else
         setWindowTitle(tr("DWAV Panel - DEMO mode"));
+
+    // The dialogs' defaults reach the module at every panel creation.
+    restoreSettingsDialogDefaults();
 
     setStartButtonState(0);
     move(20, 20);

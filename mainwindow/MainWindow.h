@@ -6,8 +6,13 @@
 #include <QVariant>
 #include <QVariantMap>
 
+class ChanSettingsDialog;
+class CommonSettingsDialog;
 class DWAVModule;
+class QuadratureModulationDialog;
+class SettingsDialog;
 struct AwgFileHeader;
+class QPoint;
 class QCloseEvent;
 class QFileDialog;
 class QLabel;
@@ -165,6 +170,9 @@ private slots:
     void on_chan2FunctionGeneratorGroupBox_toggled(bool state);
     void on_showAFGPagePushButton_clicked();
     void on_showAWGPagePushButton_clicked();
+    void on_showChanSettingsPushButton_clicked();
+    void on_showCommonSettingsPushButton_clicked();
+    void on_showQMSettingsPushButton_clicked();
     void onTimeoutEvent();
     // AWG data files (MainWindowAWG.cpp).
     void on_AWGLoadFromFilePushButton_clicked();
@@ -218,6 +226,17 @@ private:
     QFileDialog *showFileDialog(const QString &title, const QString &folder, const QString &filter);
     QTableWidget *pointsTable(int chan) const;
     QSpinBox *pointsCountSpinBox(int chan) const;
+    // Channel, synchronisation and modulator settings (MainWindowDialogs.cpp).
+    void createSettingsDialogs();
+    void retranslateSettingsDialogs();
+    void restoreSettingsDialogDefaults();
+    // Their pending values into the module, before each configuration.
+    void applySettingsDialogs();
+    // Their widgets and pending values from the module, after a read-back
+    // or a settings load.
+    void updateSettingsDialogs();
+    void updateStatusLamps();
+    void showSettingsDialog(SettingsDialog *dialog, const QPoint &at);
 
     int position = -1;
     Ui::MainWindow *form = nullptr;
@@ -232,6 +251,9 @@ private:
     QList<QWidget *> boundWidgets;
     QTimer *pollingTimer = nullptr;
     bool versionChecked = false;
+    ChanSettingsDialog *chanSettingsDialog = nullptr;
+    CommonSettingsDialog *commonSettingsDialog = nullptr;
+    QuadratureModulationDialog *qmSettingsDialog = nullptr;
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;

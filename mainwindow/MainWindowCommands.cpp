@@ -14,6 +14,7 @@ void MainWindow::on_configDWAVPushButton_clicked()
     logger->status(QString(), QString());
     storeMultilevelPoints(form->chan1MultilevelPointsTableWidget, 0);
     storeMultilevelPoints(form->chan2MultilevelPointsTableWidget, 1);
+    applySettingsDialogs();
 
     if (module->configure() != 0) {
         setStateIcon(9, tr("Error"));
@@ -24,8 +25,11 @@ void MainWindow::on_configDWAVPushButton_clicked()
 
     // Read-back may have changed values in the sets; show them, also after a
     // failure, so the operator sees what the module really holds.
-    if (form->queryConfigParametersCheckBox->isChecked())
+    if (form->queryConfigParametersCheckBox->isChecked()) {
         updateWidgets(false, false);
+        updateSettingsDialogs();
+    }
+    updateStatusLamps();
 }
 
 void MainWindow::on_performConfig()

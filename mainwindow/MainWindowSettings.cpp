@@ -58,6 +58,7 @@ void MainWindow::loadSettingsFromFile(const QString &path)
 {
     const int result = module->loadSettings(path);
     updateWidgets(false, true);
+    updateSettingsDialogs();
     currentSettingsPath = path;
     if (result != 0)
         setStateIcon(9, tr("Loading failed"));

@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 #include "ModalAnswerer.h"
 #include "ModuleOnBench.h"
+#include "SettingsDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,14 @@ inline int startButtonState(QWidget *window)
     return window->findChild<QPushButton *>(QStringLiteral("startDWAVPushButton"))
         ->property("StartButtonState")
         .toInt();
+}
+
+// The settings dialogs take what the module holds, as after a settings load;
+// otherwise the next Configure hands their own pending values over.
+inline void dialogsTakeModuleValues(QWidget *window)
+{
+    for (SettingsDialog *dialog : window->findChildren<SettingsDialog *>())
+        dialog->updateWidgets(false);
 }
 
 } // namespace WindowTest

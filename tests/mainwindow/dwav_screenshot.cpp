@@ -1,8 +1,9 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
-// writes mainwindow-afg.png, mainwindow-awg.png, mainwindow-generating.png and
-// mainwindow-afg-signals.png (channel 1 harmonic with FM, channel 2 multilevel).
+// writes mainwindow-afg.png, mainwindow-awg.png, mainwindow-generating.png,
+// mainwindow-afg-signals.png (channel 1 harmonic with FM, channel 2 multilevel) and
+// one picture of each settings dialog as its button opens it.
 
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
@@ -131,6 +132,21 @@ int main(int argc, char **argv)
         showSignals(&window);
         settle(300);
         ok = save(&window, folder, "mainwindow-afg-signals.png") && ok;
+        const struct {
+            const char *button;
+            const char *dialog;
+            const char *file;
+        } dialogs[] = {
+            {"showChanSettingsPushButton", "ChanSettingsDialog", "dialog-channels.png"},
+            {"showCommonSettingsPushButton", "CommonSettingsDialog", "dialog-synchronization.png"},
+            {"showQMSettingsPushButton", "QuadratureModulationDialog", "dialog-modulator.png"},
+        };
+        for (const auto &d : dialogs) {
+            click(&window, d.button);
+            settle(300);
+            QWidget *shown = window.findChild<QWidget *>(QLatin1String(d.dialog));
+            ok = shown && save(shown, folder, d.file) && ok;
+        }
     }
     return ok ? 0 : 1;
 }

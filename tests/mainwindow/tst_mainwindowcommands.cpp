@@ -271,6 +271,7 @@ void TestMainWindowCommands::awaitsCommandThenStartByCommand()
     MainWindow window(module.get());
     // Start by program command: the module waits after the start.
     module->setCommonParameter(QStringLiteral("startSource"), 1u);
+    dialogsTakeModuleValues(&window);
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
     QPushButton *start = button(&window, "startDWAVPushButton");
@@ -303,6 +304,7 @@ void TestMainWindowCommands::delayCountdownThenGeneration()
     // Started by program after a delay of 0.6 s.
     module->setCommonParameter(QStringLiteral("startDelay"), 600.0);
     module->setCommonParameter(QStringLiteral("startDelayModifier"), 1000);
+    dialogsTakeModuleValues(&window);
     QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
     QPushButton *start = button(&window, "startDWAVPushButton");

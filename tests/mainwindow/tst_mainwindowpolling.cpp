@@ -195,6 +195,7 @@ void TestMainWindowPolling::awaitingEventFollowsTheModule()
     MainWindow window(module.get());
     // Started by the start input: the module waits for the event.
     module->setCommonParameter(QStringLiteral("startSource"), 2u);
+    dialogsTakeModuleValues(&window);
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("configDWAVPushButton")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("startDWAVPushButton")), Qt::LeftButton);
     QCOMPARE(indicatorText(&window), QStringLiteral("Awaits event"));

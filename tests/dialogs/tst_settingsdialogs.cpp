@@ -1,0 +1,495 @@
+#include "BindingNames.h"
+#include "ChanSettingsDialog.h"
+#include "CommonSettingsDialog.h"
+#include "CommonWidgetFunctions.h"
+#include "DWAVChanParameters.h"
+#include "DWAVCommonParameters.h"
+#include "DWAVQMParameters.h"
+#include "LogCapture.h"
+#include "MainWindow.h"
+#include "ParameterTypes.h"
+#include "QuadratureModulationDialog.h"
+#include "TestMain.h"
+#include "WindowTestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using namespace WindowTest;
+
+namespace {
+
+// A main window on the first module of a fresh default bench.
+struct Panel
+{
+    QString resource;
+    int position = 0;
+    std::unique_ptr<DWAVModule> module = openModule(&resource, &position);
+    std::unique_ptr<MainWindow> window{module ? new MainWindow(module.get()) : nullptr};
+
+    SettingsDialog *dialog(const QString &className) const
+    {
+        for (SettingsDialog *d : window->findChildren<SettingsDialog *>())
+            if (QLatin1String(d->metaObject()->className()) == className)
+                return d;
+        return nullptr;
+    }
+    template <typename T>
+    T *widget(const QString &name) const { return window->findChild<T *>(name); }
+    double benchValue(const char *key) const
+    {
+        double value = -1;
+        dwavbench_module_value(resource.toLatin1().constData(), position, key, &value);
+        return value;
+    }
+    // The module's value of the key a widget is tagged with.
+    QVariant moduleValue(const QWidget *w) const
+    {
+        return module->parameterValue(w->property(BindingNames::parameterType).toString(), QString(),
+                                      w->property(BindingNames::parameterName).toString(),
+                                      w->objectName().contains(QLatin1String("chan2"), Qt::CaseInsensitive));
+    }
+};
+
+void press(SettingsDialog *dialog, QDialogButtonBox::StandardButton which)
+{
+    dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(which)->click();
+}
+
+// Finishes an edit as a user leaving the box would.
+void enter(QDoubleSpinBox *spin, double value)
+{
+    spin->setValue(value);
+    emit spin->editingFinished();
+}
+
+void choose(QComboBox *combo, const QString &text)
+{
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+// Another valid value of the same kind.
+QVariant changed(const QVariant &value)
+{
+    switch (value.userType()) {
+    case QMetaType::Bool: return !value.toBool();
+    case QMetaType::UInt: return value.toUInt() + 1;
+    case QMetaType::Int: return value.toInt() + 1;
+    case QMetaType::Double: return value.toDouble() + 1.5;
+    default: return QVariant(1 - value.toInt());  // chanState: on <-> off
+    }
+}
+
+} // namespace
+
+class TestSettingsDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void protocol_data();
+    void cancelRevertsAndLeavesModule();
+    void cancelRevertsAndLeavesModule_data() { protocol_data(); }
+    void applyConfiguresOnlyWithAutoConfig();
+    void applyConfiguresOnlyWithAutoConfig_data() { protocol_data(); }
+    void languageSwitchKeepsUnappliedEdit();
+    void languageSwitchKeepsUnappliedEdit_data() { protocol_data(); }
+    void restoreDefaultsWritesEveryKey();
+    void restoreDefaultsWritesEveryKey_data();
+    void refreshKeepsLoadedValueThroughConfigure_data();
+    void refreshKeepsLoadedValueThroughConfigure();
+    void itemsStoreTheirValues_data();
+    void itemsStoreTheirValues();
+    void ncoFrequencyReachesDeviceInHertz();
+    void rateReadoutsFollowCommonSet();
+    void quadratureModulationSwitchesDiagram();
+    void channelEchoEndsAfterOneRound_data();
+    void channelEchoEndsAfterOneRound();
+    void lampsFollowTheBench_data();
+    void lampsFollowTheBench();
+    void commandStartNeedsItsSource();
+    void showButtonsPlaceDialogs();
+};
+
+void TestSettingsDialogs::initTestCase()
+{
+    Q_INIT_RESOURCE(images);
+    ParameterTypes::registerTypes();
+}
+
+void TestSettingsDialogs::cleanup()
+{
+    dwavbench_clear_faults();
+}
+
+// A double spin box of each dialog, whose edit reaches only the pending set.
+void TestSettingsDialogs::protocol_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("spin");
+    QTest::addColumn<double>("edited");
+    QTest::newRow("channel offset") << "ChanSettingsDialog" << "offsetChan2DoubleSpinBox" << 2.5;
+    QTest::newRow("start delay") << "CommonSettingsDialog" << "startDelayDoubleSpinBox" << 12.5;
+    QTest::newRow("phase diff") << "QuadratureModulationDialog" << "phaseDiffDoubleSpinBox" << -1.25;
+}
+
+void TestSettingsDialogs::cancelRevertsAndLeavesModule()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, spin);
+    QFETCH(double, edited);
+    Panel panel;
+    QVERIFY(panel.window);
+    SettingsDialog *d = panel.dialog(dialog);
+    auto *box = panel.widget<QDoubleSpinBox>(spin);
+    const double held = panel.moduleValue(box).toDouble();
+    QSignalSpy configs(d, SIGNAL(performConfig()));
+    panel.module->setAutoConfig(true);
+
+    enter(box, edited);
+    QCOMPARE(panel.moduleValue(box).toDouble(), held);
+    press(d, QDialogButtonBox::Cancel);
+    QCOMPARE(box->value(), held);
+    QCOMPARE(configs.count(), 0);
+    // The edit is gone from the pending set too: applying writes the old value.
+    d->applyParameters();
+    QCOMPARE(panel.moduleValue(box).toDouble(), held);
+}
+
+void TestSettingsDialogs::applyConfiguresOnlyWithAutoConfig()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, spin);
+    QFETCH(double, edited);
+    for (const bool autoConfig : {false, true}) {
+        Panel panel;
+        QVERIFY(panel.window);
+        SettingsDialog *d = panel.dialog(dialog);
+        auto *box = panel.widget<QDoubleSpinBox>(spin);
+        panel.module->setAutoConfig(autoConfig);
+        QSignalSpy configs(d, SIGNAL(performConfig()));
+        dwavbench_journal_clear();
+
+        enter(box, edited);
+        press(d, QDialogButtonBox::Apply);
+        QCOMPARE(panel.moduleValue(box).toDouble(), edited);
+        QCOMPARE(configs.count(), autoConfig ? 1 : 0);
+        QCOMPARE(countOf("tvkdwav_config_mode"), autoConfig ? 1 : 0);
+    }
+}
+
+void TestSettingsDialogs::languageSwitchKeepsUnappliedEdit()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, spin);
+    QFETCH(double, edited);
+    Panel panel;
+    QVERIFY(panel.window);
+    SettingsDialog *d = panel.dialog(dialog);
+    auto *box = panel.widget<QDoubleSpinBox>(spin);
+    panel.module->setAutoConfig(true);
+    QSignalSpy configs(d, SIGNAL(performConfig()));
+    enter(box, edited);
+    d->retranslate();
+    QCOMPARE(panel.moduleValue(box).toDouble(), edited);
+    QCOMPARE(box->value(), edited);
+    QCOMPARE(configs.count(), 0);
+}
+
+void TestSettingsDialogs::restoreDefaultsWritesEveryKey_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("channels") << "ChanSettingsDialog";
+    QTest::newRow("synchronisation") << "CommonSettingsDialog";
+    QTest::newRow("modulator") << "QuadratureModulationDialog";
+}
+
+void TestSettingsDialogs::restoreDefaultsWritesEveryKey()
+{
+    QFETCH(QString, dialog);
+    Panel panel;
+    QVERIFY(panel.window);
+    DWAVModule *m = panel.module.get();
+    QList<IParameter *> sets;
+    QList<IParameter *> defaults;
+    DWAVChanParameters chan1(false, panel.position), chan2(true, panel.position);
+    DWAVCommonParameters common;
+    DWAVQMParameters qm;
+    if (dialog == QLatin1String("ChanSettingsDialog"))
+        sets << m->chanParameters(0) << m->chanParameters(1), defaults << &chan1 << &chan2;
+    else if (dialog == QLatin1String("CommonSettingsDialog"))
+        sets << m->commonParameters(), defaults << &common;
+    else
+        sets << m->qmParameters(), defaults << &qm;
+    for (IParameter *set : sets) {
+        const IParameter::ParameterTable table = set->parameters();
+        for (auto it = table.constBegin(); it != table.constEnd(); ++it)
+            QCOMPARE(set->setParameter(it.key(), changed(it.value())), 0);
+    }
+
+    press(panel.dialog(dialog), QDialogButtonBox::RestoreDefaults);
+    for (int i = 0; i < sets.size(); ++i)
+        QVERIFY(sets[i]->isEqual(*defaults[i]));
+}
+
+void TestSettingsDialogs::refreshKeepsLoadedValueThroughConfigure_data()
+{
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("benchKey");
+    QTest::addColumn<double>("loaded");
+    QTest::addColumn<double>("sent");
+    QTest::newRow("offset") << BindingNames::chanSet << "offset" << "chan0.offset" << 1.75 << 1.75;
+    QTest::newRow("load resistance") << BindingNames::chanSet << "Rn" << "chan0.Rn" << 600.0 << 600.0;
+    QTest::newRow("start delay in ms") << BindingNames::commonSet << "startDelay" << "startDelay" << 250.0 << 0.25;
+    QTest::newRow("NCO frequency in MHz") << BindingNames::qmSet << "freqNCO" << "freqNCO" << 12.0 << 12e6;
+    QTest::newRow("I correction") << BindingNames::qmSet << "modulAmplDiff_I" << "modulAmplDiff_I" << 0.05 << 0.05;
+}
+
+// A settings file changes the module; the window's refresh must not leave
+// the dialogs' older pending values to be written over it at Configure.
+void TestSettingsDialogs::refreshKeepsLoadedValueThroughConfigure()
+{
+    QFETCH(QString, set);
+    QFETCH(QString, key);
+    QFETCH(QString, benchKey);
+    QFETCH(double, loaded);
+    QFETCH(double, sent);
+    Panel panel;
+    QVERIFY(panel.window);
+    DWAVModule *m = panel.module.get();
+    m->setParameterValue(set, QString(), key, 0, loaded);
+    m->setQMParameter(QStringLiteral("useQM"), true);
+    QVERIFY(m->saveSettings(QStringLiteral("panel.ini")) == 0);
+    m->setParameterValue(set, QString(), key, 0, 0.0);
+    m->setQMParameter(QStringLiteral("useQM"), false);
+    QCOMPARE(m->loadSettings(QStringLiteral("panel.ini")), 0);
+
+    dialogsTakeModuleValues(panel.window.get());
+    panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
+    QCOMPARE(indicatorText(panel.window.get()), QStringLiteral("Configured"));
+    QCOMPARE(panel.benchValue(benchKey.toLatin1().constData()), sent);
+}
+
+void TestSettingsDialogs::itemsStoreTheirValues_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("item");  // empty: a radio button to check
+    QTest::addColumn<QVariant>("stored");
+    QTest::newRow("1 V") << "rangeChan1ComboBox" << "1 V" << QVariant(0u);
+    QTest::newRow("1 V diff") << "rangeChan1ComboBox" << "1 V (diff. output)" << QVariant(2u);
+    QTest::newRow("10 V") << "rangeChan2ComboBox" << "10 V" << QVariant(1u);
+    QTest::newRow("600 Msample/s") << "settingsDataSpeedComboBox" << "600" << QVariant(3u);
+    QTest::newRow("1200 MHz") << "settingsSamplingFrequencyComboBox" << "1200" << QVariant(4u);
+    QTest::newRow("5 MHz") << "sf_output_value_comboBox" << "5 MHz" << QVariant(1u);
+    QTest::newRow("300 MHz") << "sf_output_value_comboBox" << "300 MHz" << QVariant(12u);
+    QTest::newRow("ms") << "startDelayDimensionComboBox" << "ms" << QVariant(1000);
+    QTest::newRow("mezzanine carrier") << "NMStartSourceRadioButton" << "" << QVariant(3);
+    QTest::newRow("input Start") << "inputStartSourceRadioButton" << "" << QVariant(2);
+    QTest::newRow("program command") << "programCommandStartSourceRadioButton" << "" << QVariant(1);
+    QTest::newRow("outer source") << "settingsOuterFRSourceRadioButton" << "" << QVariant(1);
+    QTest::newRow("cut") << "cutEventTypeRadioButton" << "" << QVariant(1);
+    QTest::newRow("HB1 1,1÷1,9") << "HB1ComboBox" << "1,1÷1,9" << QVariant(4u);
+    QTest::newRow("HB2 0,5÷1") << "HB2ComboBox" << "0,5÷1" << QVariant(4u);
+    QTest::newRow("HB3 0,55÷0,95") << "HB3ComboBox" << "0,55÷0,95" << QVariant(4u);
+    QTest::newRow("kHz") << "modulationDimensionComboBox" << "kHz" << QVariant(1000);
+}
+
+void TestSettingsDialogs::itemsStoreTheirValues()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, item);
+    QFETCH(QVariant, stored);
+    Panel panel;
+    QVERIFY(panel.window);
+    QWidget *w = panel.widget<QWidget>(widget);
+    if (item.isEmpty()) {
+        qobject_cast<QRadioButton *>(w)->setChecked(true);
+    } else {
+        auto *combo = qobject_cast<QComboBox *>(w);
+        QVERIFY(combo->findText(item) >= 0);
+        choose(combo, item);
+    }
+    auto *d = qobject_cast<SettingsDialog *>(w->window());
+    press(d, QDialogButtonBox::Apply);
+    QCOMPARE(panel.moduleValue(w), stored);
+    // Only the 10 V range takes an offset.
+    if (widget.startsWith(QLatin1String("range"))) {
+        const QString offset = QStringLiteral("offset%1DoubleSpinBox").arg(widget.mid(5, 5));
+        QCOMPARE(panel.widget<QWidget>(offset)->isEnabled(), stored.toUInt() == 1);
+    }
+    // Every value the forms offer is one the module takes.
+    panel.widget<QCheckBox>(QStringLiteral("useQuadratureModulationCheckBox"))->setChecked(true);
+    panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
+    QCOMPARE(indicatorText(panel.window.get()), QStringLiteral("Configured"));
+}
+
+void TestSettingsDialogs::ncoFrequencyReachesDeviceInHertz()
+{
+    Panel panel;
+    QVERIFY(panel.window);
+    panel.widget<QCheckBox>(QStringLiteral("useQuadratureModulationCheckBox"))->setChecked(true);
+    choose(panel.widget<QComboBox>(QStringLiteral("modulationDimensionComboBox")), QStringLiteral("MHz"));
+    enter(panel.widget<QDoubleSpinBox>(QStringLiteral("modulationDoubleSpinBox")), 10.0);
+    panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
+    QCOMPARE(panel.module->qmParameter(QStringLiteral("freqNCO")).toDouble(), 10.0);
+    QCOMPARE(panel.module->qmParameter(QStringLiteral("freqNCOModifier")).toInt(), 1000000);
+    QCOMPARE(panel.benchValue("freqNCO"), 1e7);
+}
+
+void TestSettingsDialogs::rateReadoutsFollowCommonSet()
+{
+    Panel panel;
+    QVERIFY(panel.window);
+    auto *speed = panel.widget<QLineEdit>(QStringLiteral("dataSpeedLineEdit"));
+    auto *dac = panel.widget<QLineEdit>(QStringLiteral("samplFreqLineEdit"));
+    QCOMPARE(speed->text(), QStringLiteral("300"));
+    QCOMPARE(dac->text(), QStringLiteral("600"));
+    panel.module->setCommonParameter(QStringLiteral("sampleFreq"), 4u);
+    QCOMPARE(dac->text(), QStringLiteral("1200"));
+    choose(panel.widget<QComboBox>(QStringLiteral("settingsDataSpeedComboBox")), QStringLiteral("75"));
+    QCOMPARE(speed->text(), QStringLiteral("300"));  // pending only
+    press(panel.dialog(QStringLiteral("CommonSettingsDialog")), QDialogButtonBox::Apply);
+    QCOMPARE(speed->text(), QStringLiteral("75"));
+}
+
+void TestSettingsDialogs::quadratureModulationSwitchesDiagram()
+{
+    Panel panel;
+    QVERIFY(panel.window);
+    SettingsDialog *d = panel.dialog(QStringLiteral("QuadratureModulationDialog"));
+    d->show();
+    auto *use = panel.widget<QCheckBox>(QStringLiteral("useQuadratureModulationCheckBox"));
+    for (const bool on : {true, false}) {
+        use->setChecked(on);
+        QCOMPARE(panel.widget<QWidget>(QStringLiteral("QMGroupBox"))->isEnabled(), on);
+        QCOMPARE(panel.widget<QWidget>(QStringLiteral("useQMWarningLabel"))->isVisible(), on);
+        QCOMPARE(panel.widget<QWidget>(QStringLiteral("useQMWarningPictureLabel"))->isVisible(), on);
+        QCOMPARE(panel.module->qmParameter(QStringLiteral("useQM")).toBool(), false);
+    }
+}
+
+void TestSettingsDialogs::channelEchoEndsAfterOneRound_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("follower");
+    QTest::newRow("from the dialog") << "chan1SettingsGroupBox" << "chan1FunctionGeneratorGroupBox";
+    QTest::newRow("from the window") << "chan1FunctionGeneratorGroupBox" << "chan1SettingsGroupBox";
+}
+
+void TestSettingsDialogs::channelEchoEndsAfterOneRound()
+{
+    QFETCH(QString, clicked);
+    QFETCH(QString, follower);
+    Panel panel;
+    QVERIFY(panel.window);
+    SettingsDialog *d = panel.dialog(QStringLiteral("ChanSettingsDialog"));
+    QSignalSpy fromWindow(panel.window.get(), SIGNAL(chan1StateChanged(bool)));
+    QSignalSpy fromDialog(d, SIGNAL(chan1StateChanged(bool)));
+    QVERIFY(panel.widget<QGroupBox>(follower)->isChecked());
+
+    panel.widget<QGroupBox>(clicked)->setChecked(false);
+    QVERIFY(!panel.widget<QGroupBox>(follower)->isChecked());
+    QCOMPARE(fromWindow.count(), 1);
+    QCOMPARE(fromDialog.count(), 1);
+    QCOMPARE(panel.module->chanParameter(0, QStringLiteral("chanState")).toInt(), 0);
+    // Cancel reloads the state the window already stored.
+    press(d, QDialogButtonBox::Cancel);
+    QVERIFY(!panel.widget<QGroupBox>(QStringLiteral("chan1SettingsGroupBox"))->isChecked());
+}
+
+void TestSettingsDialogs::lampsFollowTheBench_data()
+{
+    QTest::addColumn<bool>("sfOutput");
+    QTest::addColumn<bool>("readFails");
+    QTest::addColumn<bool>("sfLamp");
+    QTest::addColumn<bool>("lockLamp");
+    QTest::newRow("output off") << false << false << false << true;
+    QTest::newRow("output on") << true << false << true << true;
+    QTest::newRow("unreadable") << true << true << false << false;
+}
+
+void TestSettingsDialogs::lampsFollowTheBench()
+{
+    QFETCH(bool, sfOutput);
+    QFETCH(bool, readFails);
+    QFETCH(bool, sfLamp);
+    QFETCH(bool, lockLamp);
+    Panel panel;
+    QVERIFY(panel.window);
+    panel.widget<QGroupBox>(QStringLiteral("SFOutputGroupBox"))->setChecked(sfOutput);
+    if (readFails)
+        QVERIFY(Bench::addFault("tvkdwav_config_source_freq_q", 0, int(0xBFFF0015u)));
+    panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
+    auto lit = [&](const char *lamp) {
+        const QImage green = CommonWidgetFunctions::svgPixmap(QStringLiteral(":/images/Radio_button_green_1.svg"),
+                                                              QSize(20, 20)).toImage();
+        return panel.widget<QLabel>(QLatin1String(lamp))->pixmap(Qt::ReturnByValue).toImage() == green;
+    };
+    QCOMPARE(lit("SFStateIndicatorLabel"), sfLamp);
+    QCOMPARE(lit("LockDetectIndicatorLabel"), lockLamp);
+    // A language switch puts the texts in again, not the lamps out.
+    panel.dialog(QStringLiteral("CommonSettingsDialog"))->retranslate();
+    QCOMPARE(lit("SFStateIndicatorLabel"), sfLamp);
+    QVERIFY(!panel.widget<QLabel>(QStringLiteral("LockDetectIndicatorLabel"))->pixmap(Qt::ReturnByValue).isNull());
+}
+
+void TestSettingsDialogs::commandStartNeedsItsSource()
+{
+    Panel panel;
+    QVERIFY(panel.window);
+    panel.widget<QPushButton>(QStringLiteral("configDWAVPushButton"))->click();
+    auto *start = panel.widget<QPushButton>(QStringLiteral("programStartPushButton"));
+    LogCapture log(panel.position);
+    start->click();
+    QCOMPARE(log.of(LoggerMessageType(2)),
+             QStringList{QStringLiteral("Cannot start DWAV by command: To start DWAV by command please check "
+                                        "\"Command start\" radio button.")});
+    QCOMPARE(countOf("tvkdwav_prog_start"), 0);
+    // Checked on screen is enough, applied or not.
+    panel.widget<QRadioButton>(QStringLiteral("programCommandStartSourceRadioButton"))->setChecked(true);
+    start->click();
+    QCOMPARE(countOf("tvkdwav_prog_start"), 1);
+}
+
+void TestSettingsDialogs::showButtonsPlaceDialogs()
+{
+    Panel panel;
+    QVERIFY(panel.window);
+    MainWindow *w = panel.window.get();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    SettingsDialog *chan = panel.dialog(QStringLiteral("ChanSettingsDialog"));
+    const struct {
+        const char *button;
+        const char *dialog;
+        QPoint at;
+    } cases[] = {
+        {"showChanSettingsPushButton", "ChanSettingsDialog", QPoint(w->x() + w->width() + 15, w->y())},
+        {"showCommonSettingsPushButton", "CommonSettingsDialog",
+         QPoint(w->x() + w->width() + 15, w->y() + chan->height() + 40)},
+        {"showQMSettingsPushButton", "QuadratureModulationDialog", QPoint(w->x(), w->y() + w->height() + 40)},
+    };
+    for (const auto &c : cases) {
+        panel.widget<QPushButton>(QLatin1String(c.button))->click();
+        SettingsDialog *d = panel.dialog(QLatin1String(c.dialog));
+        QVERIFY(d->isVisible());
+        QVERIFY(!d->isModal());
+        QVERIFY(d->isWindow());
+        QCOMPARE(d->pos(), c.at);
+        QVERIFY(d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->isDefault());
+    }
+}
+
+DWAV_TEST_MAIN(TestSettingsDialogs)
+#include "tst_settingsdialogs.moc"
