@@ -32,6 +32,10 @@ bool InstrumentChoice::isComplete() const
 int InstrumentChoice::openModule(DWAVModule &module, const QString &applicationPath) const
 {
     module.setStandaloneProgram(ProgramName::isStandalonePath(applicationPath));
-    module.initCarrier(m_resourceName, 1, 1, ushort(m_position));
+    // A carrier that did not open has told why; initialising the module on
+    // it would only bury that under a complaint about an invalid session.
+    const int carrierResult = module.initCarrier(m_resourceName, 1, 1, ushort(m_position));
+    if (carrierResult < 0)
+        return carrierResult;
     return module.initialize();
 }

@@ -1,6 +1,6 @@
 #include "InstrumentConfigurationSearch.h"
 
-#include "DwavModuleCode.h"
+#include "Logger.h"
 
 #include "dwav_visa.h"
 #include "tvkbase_32.h"
@@ -81,8 +81,36 @@ QList<int> InstrumentConfigurationSearch::positions() const
     return m_positions;
 }
 
+QString InstrumentConfigurationSearch::failure() const
+{
+    return m_failure;
+}
+
+QString InstrumentConfigurationSearch::logFailure(const QString &resource, const char *call,
+                                                  ViStatus status, ViSession session,
+                                                  bool carrierCall)
+{
+    char text[statusTextSize] = {};
+    QString description;
+    if (carrierCall) {
+        tvkbase_error_message(session, status, text);
+        text[statusTextSize - 1] = '\0';
+        description = QString::fromLocal8Bit(text);
+    } else {
+        viStatusDesc(session, status, text);
+        text[statusTextSize - 1] = '\0';
+        description = fromWindows1251(text);
+    }
+    const QString line = tr("Instrument search: %1 failed for \"%2\" with status 0x%3: %4")
+                             .arg(QString::fromLatin1(call), resource,
+                                  QString::number(quint32(status), 16), description);
+    Logger::instance(0)->log(line);
+    return line;
+}
+
 void InstrumentConfigurationSearch::restartSearch()
 {
+    m_failure.clear();
     m_deviceTypes.clear();
     m_resourceNames.clear();
     m_positions.clear();
@@ -108,9 +136,9 @@ QString InstrumentConfigurationSearch::carrierTypeNameFromIdn(ushort manufacture
 
 QString InstrumentConfigurationSearch::mezzanineTypeName(int code)
 {
-    if (code < 0 || code > 0xFFFF)
-        return QString();
-    if (!isDwavModuleCode(qint16(quint16(code))))
+    // The upper bits may carry a hardware revision; a word that is negative
+    // as 16 bits is no DWAV module.
+    if (code < 0 || code > 0x7FFF || (code & 0x0FFF) != 66)
         return QString();
     return QStringLiteral("Mezzanine DWAV");
 }
@@ -120,23 +148,41 @@ void InstrumentConfigurationSearch::search()
     emit operationProgressChanged(0);
     emit operationNameChanged(tr("Search connected devices..."));
 
+    // A VISA that cannot search at all must not look like a chassis without
+    // modules: the failure is kept for the selection step to tell.
     ViSession resourceManager = VI_NULL;
-    if (viOpenDefaultRM(&resourceManager) < VI_SUCCESS)
+    ViStatus status = viOpenDefaultRM(&resourceManager);
+    if (status < VI_SUCCESS) {
+        logFailure(QString(), "viOpenDefaultRM", status, resourceManager);
+        m_failure = tr("The VISA resource manager could not be opened (status 0x%1).")
+                        .arg(QString::number(quint32(status), 16));
         return;
+    }
 
     ViFindList findList = VI_NULL;
     ViUInt32 count = 0;
     char descriptor[descriptorSize] = {};
-    if (viFindRsrc(resourceManager, resourceExpression, &findList, &count,
-                   descriptor) < VI_SUCCESS) {
+    status = viFindRsrc(resourceManager, resourceExpression, &findList, &count, descriptor);
+    if (status < VI_SUCCESS) {
+        // Nothing matching is an answer, not a failure.
+        if (status != VI_ERROR_RSRC_NFOUND) {
+            logFailure(QString::fromLatin1(resourceExpression), "viFindRsrc", status, resourceManager);
+            m_failure = tr("The VISA search for instruments failed (status 0x%1).")
+                            .arg(QString::number(quint32(status), 16));
+        }
         viClose(resourceManager);
         return;
     }
     processEvents();
 
     for (ViUInt32 i = 0; i < count; ++i) {
-        if (i > 0 && viFindNext(findList, descriptor) < VI_SUCCESS)
-            break;
+        if (i > 0) {
+            status = viFindNext(findList, descriptor);
+            if (status < VI_SUCCESS) {
+                logFailure(QString::fromLatin1(resourceExpression), "viFindNext", status, findList);
+                break;
+            }
+        }
         descriptor[descriptorSize - 1] = '\0';
         const QString resource = QString::fromLocal8Bit(descriptor);
         const int progress = int(qint64(i) * 100 / qint64(count));
@@ -146,9 +192,11 @@ void InstrumentConfigurationSearch::search()
         processEvents();
 
         ViSession session = VI_NULL;
-        ViStatus status = viOpen(resourceManager, descriptor, VI_NULL, 0, &session);
-        if (status < VI_SUCCESS)
+        status = viOpen(resourceManager, descriptor, VI_NULL, 0, &session);
+        if (status < VI_SUCCESS) {
+            logFailure(resource, "viOpen", status, resourceManager);
             continue;
+        }
         processEvents();
 
         ViUInt16 interfaceType = noInterface;
@@ -159,7 +207,10 @@ void InstrumentConfigurationSearch::search()
         QString carrierType;
         if (interfaceType == VI_INTF_GPIB || interfaceType == VI_INTF_ASRL
             || interfaceType == VI_INTF_TCPIP || interfaceType == VI_INTF_USB) {
-            if (viLock(session, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL) >= VI_SUCCESS) {
+            const ViStatus locked = viLock(session, VI_EXCLUSIVE_LOCK, 2000, VI_NULL, VI_NULL);
+            if (locked < VI_SUCCESS)
+                logFailure(resource, "viLock", locked, session);
+            if (locked >= VI_SUCCESS) {
                 // A talkative instrument must not write past the reply
                 // buffer: the read is bounded by the format's width, with a
                 // spare byte whether or not the library counts the
@@ -170,6 +221,8 @@ void InstrumentConfigurationSearch::search()
                 const QString idn = QString::fromUtf8(reply);
                 processEvents();
                 viUnlock(session);
+                if (status < VI_SUCCESS)
+                    logFailure(resource, "viQueryf", status, session);
                 if (status >= VI_SUCCESS) {
                     ViUInt16 manufacturer = noManufacturer;
                     ViUInt16 model = noModel;
@@ -181,6 +234,8 @@ void InstrumentConfigurationSearch::search()
         } else if (interfaceType == VI_INTF_VXI || interfaceType == VI_INTF_GPIB_VXI) {
             ViInt16 slot = 0;
             status = viGetAttribute(session, VI_ATTR_SLOT, &slot);
+            if (status != VI_SUCCESS)
+                logFailure(resource, "viGetAttribute(VI_ATTR_SLOT)", status, session);
             if (status == VI_SUCCESS && slot != 0) {
                 ViInt16 mainframe = 0;
                 ViUInt16 manufacturer = noManufacturer;
@@ -196,6 +251,8 @@ void InstrumentConfigurationSearch::search()
             ViSession carrier = VI_NULL;
             const QByteArray name = QByteArray(descriptor);
             status = tvkbase_init(name.constData(), 1, 1, &carrier);
+            if (status < VI_SUCCESS)
+                logFailure(resource, "tvkbase_init", status, VI_NULL, true);
             if (status >= VI_SUCCESS) {
                 processEvents();
                 probeCarrier(resource, progress, carrier);
@@ -228,6 +285,9 @@ void InstrumentConfigurationSearch::probeCarrier(const QString &descriptor, int 
         ViInt16 present = 0;
         ViInt16 code = -1;
         const ViStatus status = tvkbase_m_type_q(carrier, ViInt16(position), &present, &code);
+        if (status < VI_SUCCESS)
+            logFailure(tr("%1, position %2").arg(descriptor).arg(position), "tvkbase_m_type_q",
+                       status, carrier, true);
         if (status < VI_SUCCESS || present == 0)
             continue;
         processEvents();

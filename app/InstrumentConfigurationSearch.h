@@ -21,6 +21,10 @@ public:
     QStringList deviceTypes() const;
     QStringList resourceNames() const;
     QList<int> positions() const;
+    // Why the search could not look at any resource (the resource manager
+    // did not open, or the search itself failed); empty when it could,
+    // whatever it found.
+    QString failure() const;
 
     void restartSearch();
     void search();
@@ -42,8 +46,14 @@ signals:
 
 private:
     void probeCarrier(const QString &descriptor, int progress, ViSession carrier);
+    // Writes a failing call to the log file: the resource, the call, the
+    // status and its text (from VISA, or from the carrier driver for its
+    // own calls). Returns that line.
+    QString logFailure(const QString &resource, const char *call, ViStatus status,
+                       ViSession session, bool carrierCall = false);
 
     QStringList m_deviceTypes;
     QStringList m_resourceNames;
     QList<int> m_positions;
+    QString m_failure;
 };

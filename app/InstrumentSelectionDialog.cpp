@@ -53,13 +53,23 @@ void InstrumentSelectionDialog::onTableClicked(const QModelIndex &index)
 
 void InstrumentSelectionDialog::searchDevices()
 {
+    QString failure;
     {
         InstrumentConfigurationSearch search(this);
         m_deviceTypes = search.deviceTypes();
         m_resourceNames = search.resourceNames();
         m_positions = search.positions();
+        failure = search.failure();
     }
 
+    // A VISA that could not search is told as such: "not found" would send
+    // the user looking at cables instead of at the VISA installation.
+    if (m_deviceTypes.isEmpty() && !failure.isEmpty()) {
+        QMessageBox::warning(this, tr("Search connected devices"),
+                             tr("Connected devices could not be searched: %1 "
+                                "The log file holds the details.").arg(failure));
+        return;
+    }
     if (m_deviceTypes.isEmpty()) {
         QMessageBox::information(this, tr("Search connected devices"),
                                  tr("Connected devices not found."));

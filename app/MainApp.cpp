@@ -6,6 +6,8 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
 #include <QThread>
 #include <QTranslator>
 
@@ -48,6 +50,20 @@ struct PanelTeardown {
 // QApplication keeps a reference to its argument count for its whole life,
 // and it is never deleted: the count lives as long as the process.
 int applicationArgc = 0;
+
+void useFormFont()
+{
+    // The forms are laid out for "Segoe UI" at fixed sizes. Where it is
+    // missing, the default sans font is wider and captions are clipped;
+    // Open Sans runs close to its widths.
+    static bool done = false;
+    if (done || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    done = true;
+    const QString formFont = QStringLiteral("Segoe UI");
+    if (!QFontDatabase().families().contains(formFont, Qt::CaseInsensitive))
+        QFont::insertSubstitution(formFont, QStringLiteral("Open Sans"));
+}
 
 } // namespace
 
@@ -149,6 +165,7 @@ void MainApp::initApplication(int argc, char **argv)
         applicationArgc = argc;
         new QApplication(applicationArgc, argv);
     }
+    useFormFont();
 }
 
 void MainApp::loadTranslations()
@@ -191,8 +208,12 @@ int MainApp::createPanel(ViSession carrierSession, ushort mezNum, ushort idQuery
                          ushort resetDevice, void *handleOut, int *visibleFlag)
 {
     auto *module = new DWAVModule(this);
-    module->setInitParams(carrierSession, mezNum, idQuery, resetDevice, handleOut);
-    const int result = module->initialize();
+    // Without the carrier's name the module cannot be opened; what failed
+    // is the reading of the name, and that is what the host and the panel
+    // report, not the opening that would follow with no name.
+    const int paramsResult =
+        module->setInitParams(carrierSession, mezNum, idQuery, resetDevice, handleOut);
+    const int result = paramsResult < 0 ? paramsResult : module->initialize();
     auto *window = new MainWindow(module, nullptr);
     auto *record = new DWAVPanelData(module, window, result, visibleFlag, this);
     m_panels.insert(mezNum, record);

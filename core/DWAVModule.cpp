@@ -5,7 +5,7 @@
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
-#include "DwavModuleCode.h"
+#include "DriverCall.h"
 #include "Logger.h"
 
 #include "dwav_visa.h"
@@ -21,6 +21,8 @@ namespace {
 
 // The driver's error texts are zero-terminated inside a buffer of this size.
 constexpr int errorTextSize = 256;
+// The module type code a carrier reports for a DWAV module.
+constexpr ViInt16 dwavModuleCode = 66;
 // viGetAttribute(VI_ATTR_RSRC_NAME) fills a buffer of this size.
 constexpr int resourceNameSize = 256;
 constexpr int revisionSize = 128;
@@ -116,10 +118,7 @@ int DWAVModule::setInitParams(ViSession carrier, ushort mezNum, ushort idQuery, 
 
     char resource[resourceNameSize];
     std::memset(resource, 0, sizeof resource);
-    const ViStatus status = viGetAttribute(carrier, VI_ATTR_RSRC_NAME, resource);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "setInitParams", status);
+    DWAV_DRIVER_CALL(viGetAttribute(carrier, VI_ATTR_RSRC_NAME, resource), "setInitParams");
     m_path = QString::fromLatin1(resource, int(qstrnlen(resource, sizeof resource)));
     return 0;
 }
@@ -134,11 +133,16 @@ int DWAVModule::initCarrier(const QString &resource, ushort idQuery, ushort rese
     }
     ViSession carrier = 0;
     const QByteArray name = resource.toLocal8Bit();
+    const int callLine = __LINE__ + 1;
     const ViStatus status = tvkbase_init(name.constData(), idQuery, resetDevice, &carrier);
     setLastStatus(status);
     if (status < 0) {
         m_mezNum = -1;
         m_path.clear();
+        // Told in the carrier driver's words: the module driver knows
+        // nothing of a carrier that never opened.
+        reportLocation(callLine, "initCarrier");
+        setLastError(carrierText(status), status);
     } else {
         m_carrierSession = carrier;
         m_mezNum = mezNum;
@@ -194,10 +198,8 @@ int DWAVModule::performInit()
 {
     ViInt16 present = 0;
     ViInt16 code = 0;
-    ViStatus status = tvkbase_m_type_q(m_carrierSession, ViInt16(m_mezNum), &present, &code);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performInit", status);
+    DWAV_DRIVER_CALL(tvkbase_m_type_q(m_carrierSession, ViInt16(m_mezNum), &present, &code),
+                     "performInit");
 
     if (present == 0) {
         const QString text = tr("Module %1 not found at %2 slot").arg(m_name).arg(m_mezNum);
@@ -205,7 +207,9 @@ int DWAVModule::performInit()
         setLastError(text, 0);
         return -1;
     }
-    if (!isDwavModuleCode(code)) {
+    // The whole word, signed: a code with revision bits is no module this
+    // panel drives, even where the instrument search lists it.
+    if (code != dwavModuleCode) {
         const QString text = tr("Module at %1 slot isn't %2, found module has module code %3")
                                  .arg(m_mezNum)
                                  .arg(m_name)
@@ -217,21 +221,15 @@ int DWAVModule::performInit()
 
     ViSession session = 0;
     QByteArray resource = m_path.toLatin1();
-    status = tvkdwav_init(resource.data(), 1, 1, &session);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performInit", status);
+    DWAV_DRIVER_CALL(tvkdwav_init(resource.data(), 1, 1, &session), "performInit");
     m_moduleSession = session;
     return 0;
 }
 
 int DWAVModule::performConnect()
 {
-    const ViStatus status = tvkdwav_connect(m_moduleSession, m_carrierSession, ViUInt16(m_mezNum),
-                                            m_idQuery, m_resetDevice);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performConnect", status);
+    DWAV_DRIVER_CALL(tvkdwav_connect(m_moduleSession, m_carrierSession, ViUInt16(m_mezNum),
+                                     m_idQuery, m_resetDevice), "performConnect");
     return 0;
 }
 
@@ -383,6 +381,14 @@ QString DWAVModule::driverText(int status) const
     return QString::fromLocal8Bit(text, int(qstrnlen(text, sizeof text)));
 }
 
+QString DWAVModule::carrierText(int status) const
+{
+    char text[TVKBASE_ERROR_MESSAGE_BUFLEN];
+    std::memset(text, 0, sizeof text);
+    tvkbase_error_message(m_carrierSession, status, text);
+    return QString::fromLocal8Bit(text, int(qstrnlen(text, sizeof text)));
+}
+
 QString DWAVModule::fromCp1251(const char *buffer, int size)
 {
     if (!buffer || size <= 0)
@@ -415,11 +421,13 @@ void DWAVModule::setLastError(const QString &text, int status)
         QMutexLocker lock(&m_errorLock);
         m_lastError = text;
     }
-    if (text.isEmpty())
+    // A driver without a text for a failure still leaves its status in the
+    // log file; a text-less success leaves nothing.
+    if (text.isEmpty() && status == 0)
         return;
-    if (status < 0)
+    if (status < 0 && !text.isEmpty())
         logger()->critical(text);
-    else
+    else if (!text.isEmpty())
         logger()->warning(text);
     // Sign-extended, so a negative status shows all 16 hex digits.
     const QString hex = QString::number(quint64(qint64(status)), 16);
@@ -435,10 +443,7 @@ int DWAVModule::performStart()
                            tr("Program start"));
         return -1;
     }
-    const ViStatus status = tvkdwav_start(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performStart", status);
+    DWAV_DRIVER_CALL(tvkdwav_start(m_moduleSession), "performStart");
     m_generating = true;
     return 0;
 }
@@ -450,30 +455,21 @@ int DWAVModule::programStart()
                            tr("Start by command"));
         return -1;
     }
-    const ViStatus status = tvkdwav_prog_start(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "programStart", status);
+    DWAV_DRIVER_CALL(tvkdwav_prog_start(m_moduleSession), "programStart");
     m_generating = true;
     return 0;
 }
 
 int DWAVModule::performStop()
 {
-    const ViStatus status = tvkdwav_stop(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performStop", status);
+    DWAV_DRIVER_CALL(tvkdwav_stop(m_moduleSession), "performStop");
     m_generating = false;
     return 0;
 }
 
 int DWAVModule::performReset()
 {
-    const ViStatus status = tvkdwav_reset(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performReset", status);
+    DWAV_DRIVER_CALL(tvkdwav_reset(m_moduleSession), "performReset");
     m_generating = false;
     m_configured = false;
     return 0;
@@ -481,10 +477,7 @@ int DWAVModule::performReset()
 
 int DWAVModule::performClose()
 {
-    const ViStatus status = tvkdwav_close(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "performClose", status);
+    DWAV_DRIVER_CALL(tvkdwav_close(m_moduleSession), "performClose");
     m_generating = false;
     m_configured = false;
     return 0;
@@ -497,11 +490,8 @@ int DWAVModule::getSFstate(bool *state)
     if (!state)
         return -1;
     ViUInt16 source = 0, frequency = 0, sfState = 0, lockDetect = 0;
-    const ViStatus status = tvkdwav_config_source_freq_q(m_moduleSession, &source, &frequency,
-                                                         &sfState, &lockDetect);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "getSFstate", status);
+    DWAV_DRIVER_CALL(tvkdwav_config_source_freq_q(m_moduleSession, &source, &frequency,
+                                                  &sfState, &lockDetect), "getSFstate");
     *state = sfState != 0;
     return 0;
 }
@@ -511,11 +501,8 @@ int DWAVModule::getLockDetect(bool *lockDetect)
     if (!lockDetect)
         return -1;
     ViUInt16 source = 0, frequency = 0, sfState = 0, lock = 0;
-    const ViStatus status = tvkdwav_config_source_freq_q(m_moduleSession, &source, &frequency,
-                                                         &sfState, &lock);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "getLockDetect", status);
+    DWAV_DRIVER_CALL(tvkdwav_config_source_freq_q(m_moduleSession, &source, &frequency,
+                                                  &sfState, &lock), "getLockDetect");
     *lockDetect = lock != 0;
     return 0;
 }
@@ -524,10 +511,7 @@ int DWAVModule::askADC(double *value, ushort input)
 {
     if (!value || m_state == DeviceClosed)
         return -1;
-    const ViStatus status = tvkdwav_ask_adc(m_moduleSession, input, value);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "askADC", status);
+    DWAV_DRIVER_CALL(tvkdwav_ask_adc(m_moduleSession, input, value), "askADC");
     return 0;
 }
 
@@ -535,10 +519,7 @@ int DWAVModule::getTemperature(double *t1, double *t2)
 {
     if (!t1 || !t2)
         return -1;
-    const ViStatus status = tvkdwav_get_temperature(m_moduleSession, t1, t2);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "getTemperature", status);
+    DWAV_DRIVER_CALL(tvkdwav_get_temperature(m_moduleSession, t1, t2), "getTemperature");
     return 0;
 }
 
@@ -548,10 +529,7 @@ int DWAVModule::checkState(int *runState)
         return -1;
     ViUInt16 state = 0;
     ViInt32 second = 0;
-    const ViStatus status = tvkdwav_state(m_moduleSession, &state, &second);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "checkState", status);
+    DWAV_DRIVER_CALL(tvkdwav_state(m_moduleSession, &state, &second), "checkState");
     *runState = state;
     return 0;
 }

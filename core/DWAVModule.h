@@ -252,6 +252,8 @@ protected:
     // The module driver's text for a status, read no further than the
     // driver's buffer; stores nothing.
     QString driverText(int status) const;
+    // The carrier driver's text for a status of its own, likewise.
+    QString carrierText(int status) const;
     // Texts of the tests, revisions and calibration date arrive in
     // Windows-1251; reads at most size bytes (stops at the first zero).
     static QString fromCp1251(const char *buffer, int size);
@@ -301,6 +303,9 @@ private:
     int m_lastStatus;
     DeviceState m_state;
     bool m_standaloneProgram;
+
+    // While a settings file loads: the keys it lacks, as group/key.
+    QStringList *m_absentSettings = nullptr;
 
     // Guards m_lastError, m_lastStatus, m_selfTestText and m_selfTestCode,
     // which the pool thread and the GUI thread both write.

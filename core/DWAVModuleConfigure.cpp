@@ -12,6 +12,7 @@
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
 #include "Dimensions.h"
+#include "DriverCall.h"
 #include "HarmonicalParameters.h"
 #include "ImpulseParameters.h"
 #include "LevelParameters.h"
@@ -23,16 +24,6 @@
 #include "tvkdwav_32.h"
 
 #include <cmath>
-
-// Every driver call of this file: keep the status, and on an error report
-// it where it happened and leave the operation with it.
-#define DWAV_CONFIG_CALL(operation, call)                          \
-    do {                                                           \
-        const ViStatus status_ = (call);                           \
-        setLastStatus(status_);                                    \
-        if (status_ < 0)                                           \
-            return reportFailure(__LINE__, operation, status_);    \
-    } while (0)
 
 namespace {
 
@@ -68,25 +59,16 @@ double wholeIndex(const QVariant &v)
     return double(ViUInt16(quint64(qint64(t))));
 }
 
-// A multiplier outside the unit tables (0 when a settings file lacked the
-// key) would reach a division; such a value is refused before anything is
-// sent. Empty when the multiplier is known.
+// A time multiplier outside the unit table (0 when a settings file lacked
+// the key) would be divided by; such a value is refused before anything is
+// sent. Empty when the multiplier is known. Frequencies are multiplied, so
+// their multipliers are used as they stand.
 QString timeModifierRefusal(const IParameter &set, const char *key)
 {
     const int multiplier = set.getParameter(QLatin1String(key)).toInt();
     if (!Dimensions::instance()->timeUnit(multiplier).isEmpty())
         return QString();
     return DWAVModule::tr("Time unit multiplier %1 of %2 is not a known unit")
-        .arg(multiplier)
-        .arg(QLatin1String(key));
-}
-
-QString freqModifierRefusal(const IParameter &set, const char *key)
-{
-    const int multiplier = set.getParameter(QLatin1String(key)).toInt();
-    if (!Dimensions::instance()->freqUnit(multiplier).isEmpty())
-        return QString();
-    return DWAVModule::tr("Frequency unit multiplier %1 of %2 is not a known unit")
         .arg(multiplier)
         .arg(QLatin1String(key));
 }
@@ -101,14 +83,12 @@ double freqFactor(const IParameter &set, const char *key)
     return Dimensions::instance()->freqFactor(set.getParameter(QLatin1String(key)).toInt());
 }
 
-QString harmonicalRefusal(const HarmonicalParameters &h)
+// Empty for the five forms the panel sends.
+QString unknownFormRefusal(afgSignalTypes form, int chan)
 {
-    QString reason = freqModifierRefusal(h, "freqModifier");
-    if (reason.isEmpty())
-        reason = freqModifierRefusal(h, "modulFreqModifier");
-    if (reason.isEmpty())
-        reason = freqModifierRefusal(h, "freqDevModifier");
-    return reason;
+    if (form >= AfgHarmonic && form <= AfgMultilevel)
+        return QString();
+    return DWAVModule::tr("Signal form %1 of channel %2 is not known").arg(int(form)).arg(chan + 1);
 }
 
 QString triangularRefusal(const TriangularParameters &t)
@@ -212,8 +192,6 @@ int DWAVModule::performConfigure()
     // refused configuration leaves the device as it was.
     const bool afgMode = m_mode == 1;
     QString reason = timeModifierRefusal(*m_commonParameters, "startDelayModifier");
-    if (reason.isEmpty() && m_qmParameters->getParameter(QStringLiteral("useQM")).toBool())
-        reason = freqModifierRefusal(*m_qmParameters, "freqNCOModifier");
     for (int i = 0; afgMode && reason.isEmpty() && i < ChannelCount; ++i) {
         const QVariant state = m_chanParameters[i]->getParameter(QStringLiteral("chanState"));
         if (ParameterTypes::enumFromVariant<chanState>(state) == 0)
@@ -224,10 +202,7 @@ int DWAVModule::performConfigure()
         double dt = 0.0;
         quint32 n = 0;
         int status = 0;
-        if (form == AfgHarmonic) {
-            reason = harmonicalRefusal(qvariant_cast<HarmonicalParameters>(
-                afg->getParameter(harmonicalKey())));
-        } else if (form == AfgTriangular) {
+        if (form == AfgTriangular) {
             const auto t = qvariant_cast<TriangularParameters>(afg->getParameter(triangularKey()));
             reason = triangularRefusal(t);
             if (reason.isEmpty())
@@ -238,6 +213,7 @@ int DWAVModule::performConfigure()
             if (reason.isEmpty())
                 status = impulseTable(this, p, nullptr, &dt, &n);
         }
+        reason = reason.isEmpty() ? unknownFormRefusal(form, i) : reason;
         // Without a table the point computations answer -1 after a good
         // check; only their refusals count here, and those are reported.
         if (status < -1) {
@@ -261,10 +237,10 @@ int DWAVModule::performConfigure()
         return status;
     }
 
-    DWAV_CONFIG_CALL("performConfigure", tvkdwav_config_mode(m_moduleSession, m_mode));
+    DWAV_DRIVER_CALL(tvkdwav_config_mode(m_moduleSession, m_mode), "performConfigure");
     if (m_querySettingsParameters) {
         ViUInt16 mode = m_mode;
-        DWAV_CONFIG_CALL("performConfigure", tvkdwav_config_mode_q(m_moduleSession, &mode));
+        DWAV_DRIVER_CALL(tvkdwav_config_mode_q(m_moduleSession, &mode), "performConfigure");
         logger()->log(QStringLiteral("Querying tvkdwav_config_mode_q"), queryKey);
         checkQueriedValue(QStringLiteral("mode"), ushort(mode), ushort(m_mode));
     }
@@ -304,16 +280,15 @@ int DWAVModule::configChannels()
         const double offset = set->getParameter(QStringLiteral("offset")).toDouble();
         const double Rn = set->getParameter(QStringLiteral("Rn")).toDouble();
 
-        DWAV_CONFIG_CALL("configChannels",
-                         tvkdwav_config_chan(m_moduleSession, 1, chan, state, range, Rn, offset));
+        DWAV_DRIVER_CALL(tvkdwav_config_chan(m_moduleSession, 1, chan, state, range, Rn, offset),
+                         "configChannels");
         if (!m_querySettingsParameters)
             continue;
 
         ViUInt16 qOutput = 1, qState = state, qRange = range;
         double qRn = Rn, qOffset = offset;
-        DWAV_CONFIG_CALL("configChannels",
-                         tvkdwav_config_chan_q(m_moduleSession, &qOutput, chan, &qState, &qRange,
-                                               &qRn, &qOffset));
+        DWAV_DRIVER_CALL(tvkdwav_config_chan_q(m_moduleSession, &qOutput, chan, &qState, &qRange,
+                                               &qRn, &qOffset), "configChannels");
         logger()->log(QStringLiteral("Querying tvkdwav_config_chan_q for chan %1").arg(chan),
                       queryKey);
         // The set has no keys named chan_output and state: those differences
@@ -337,12 +312,12 @@ int DWAVModule::configCommonParameters()
     // 1. Clocks.
     const ViUInt16 sampleFreq = u16(common("sampleFreq"));
     const ViUInt16 dataSpeed = u16(common("dataSpeed"));
-    DWAV_CONFIG_CALL("configCommonParameters",
-                     tvkdwav_config_sample_freq(m_moduleSession, sampleFreq, dataSpeed));
+    DWAV_DRIVER_CALL(tvkdwav_config_sample_freq(m_moduleSession, sampleFreq, dataSpeed),
+                     "configCommonParameters");
     if (m_querySettingsParameters) {
         ViUInt16 qSampleFreq = sampleFreq, qDataSpeed = dataSpeed;
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_sample_freq_q(m_moduleSession, &qSampleFreq, &qDataSpeed));
+        DWAV_DRIVER_CALL(tvkdwav_config_sample_freq_q(m_moduleSession, &qSampleFreq, &qDataSpeed),
+                         "configCommonParameters");
         logger()->log(QStringLiteral("Querying tvkdwav_config_sample_freq_q"), queryKey);
         checkQueriedValue(QStringLiteral("sampleFreq"), ushort(qSampleFreq), ushort(sampleFreq), c);
         checkQueriedValue(QStringLiteral("dataSpeed"), ushort(qDataSpeed), ushort(dataSpeed), c);
@@ -352,13 +327,12 @@ int DWAVModule::configCommonParameters()
     const ViUInt16 source = u16(common("SF_source"));
     const bool outputOn = common("SF_state").toUInt() != 0;
     const ViUInt16 outputFreq = outputOn ? u16(common("SF_output_freq")) : 0;
-    DWAV_CONFIG_CALL("configCommonParameters",
-                     tvkdwav_config_source_freq(m_moduleSession, source, outputFreq));
+    DWAV_DRIVER_CALL(tvkdwav_config_source_freq(m_moduleSession, source, outputFreq),
+                     "configCommonParameters");
     if (m_querySettingsParameters) {
         ViUInt16 qSource = source, qOutputFreq = outputFreq, qState = outputOn ? 1 : 0, qLock = 0;
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_source_freq_q(m_moduleSession, &qSource, &qOutputFreq,
-                                                      &qState, &qLock));
+        DWAV_DRIVER_CALL(tvkdwav_config_source_freq_q(m_moduleSession, &qSource, &qOutputFreq,
+                                                      &qState, &qLock), "configCommonParameters");
         logger()->log(QStringLiteral("Querying tvkdwav_config_source_freq_q"), queryKey);
         checkQueriedValue(QStringLiteral("SF_source"), ushort(qSource), ushort(source), c);
         // While the output is off the code sent is 0, not the chosen one;
@@ -370,12 +344,12 @@ int DWAVModule::configCommonParameters()
     if (qm("useQM").toBool()) {
         // 3. Half-band filters.
         const ViUInt16 hb1 = u16(qm("HB1")), hb2 = u16(qm("HB2")), hb3 = u16(qm("HB3"));
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_filters(m_moduleSession, hb1, hb2, hb3));
+        DWAV_DRIVER_CALL(tvkdwav_config_filters(m_moduleSession, hb1, hb2, hb3),
+                         "configCommonParameters");
         if (m_querySettingsParameters) {
             ViUInt16 qHb1 = hb1, qHb2 = hb2, qHb3 = hb3;
-            DWAV_CONFIG_CALL("configCommonParameters",
-                             tvkdwav_config_filters_q(m_moduleSession, &qHb1, &qHb2, &qHb3));
+            DWAV_DRIVER_CALL(tvkdwav_config_filters_q(m_moduleSession, &qHb1, &qHb2, &qHb3),
+                             "configCommonParameters");
             logger()->log(QStringLiteral("Querying tvkdwav_config_filters_q"), queryKey);
             checkQueriedValue(QStringLiteral("HB1"), ushort(qHb1), ushort(hb1), q);
             checkQueriedValue(QStringLiteral("HB2"), ushort(qHb2), ushort(hb2), q);
@@ -383,22 +357,17 @@ int DWAVModule::configCommonParameters()
         }
 
         // 4. NCO, its frequency in hertz.
-        const QString refused = freqModifierRefusal(*q, "freqNCOModifier");
-        if (!refused.isEmpty()) {
-            reportLocation(__LINE__, "configCommonParameters");
-            return refuse(this, refused);
-        }
         const ViUInt16 modulNCO = flag(qm("modulNCO"));
         const ViUInt16 attenuateNCO = flag(qm("attenuateNCO"));
         const double ncoFactor = freqFactor(*q, "freqNCOModifier");
         const double freqNCO = qm("freqNCO").toDouble() * ncoFactor;
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_NCO(m_moduleSession, modulNCO, attenuateNCO, freqNCO));
+        DWAV_DRIVER_CALL(tvkdwav_config_NCO(m_moduleSession, modulNCO, attenuateNCO, freqNCO),
+                         "configCommonParameters");
         if (m_querySettingsParameters) {
             ViUInt16 qModul = modulNCO, qAttenuate = attenuateNCO;
             double qFreq = freqNCO;
-            DWAV_CONFIG_CALL("configCommonParameters",
-                             tvkdwav_config_NCO_q(m_moduleSession, &qModul, &qAttenuate, &qFreq));
+            DWAV_DRIVER_CALL(tvkdwav_config_NCO_q(m_moduleSession, &qModul, &qAttenuate, &qFreq),
+                             "configCommonParameters");
             logger()->log(QStringLiteral("Querying tvkdwav_config_NCO_q"), queryKey);
             checkQueriedValue(QStringLiteral("modulNCO"), ushort(qModul), ushort(modulNCO), q);
             checkQueriedValue(QStringLiteral("attenuateNCO"), ushort(qAttenuate),
@@ -412,15 +381,13 @@ int DWAVModule::configCommonParameters()
         const ViUInt16 sinXFilter = flag(qm("sinXFilter"));
         const ViUInt16 invertSideBand = u16(qm("invertSideBand"));
         const ViUInt16 doubleData = flag(qm("doubleDataForBothChans"));
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_QS(m_moduleSession, premodul, sinXFilter, invertSideBand,
-                                           doubleData));
+        DWAV_DRIVER_CALL(tvkdwav_config_QS(m_moduleSession, premodul, sinXFilter, invertSideBand,
+                                           doubleData), "configCommonParameters");
         if (m_querySettingsParameters) {
             ViUInt16 qPremodul = premodul, qSinX = sinXFilter, qInvert = invertSideBand,
                      qDouble = doubleData;
-            DWAV_CONFIG_CALL("configCommonParameters",
-                             tvkdwav_config_QS_q(m_moduleSession, &qPremodul, &qSinX, &qInvert,
-                                                 &qDouble));
+            DWAV_DRIVER_CALL(tvkdwav_config_QS_q(m_moduleSession, &qPremodul, &qSinX, &qInvert,
+                                                 &qDouble), "configCommonParameters");
             logger()->log(QStringLiteral("Querying tvkdwav_config_QS_q"), queryKey);
             checkQueriedValue(QStringLiteral("premodul"), ushort(qPremodul), ushort(premodul), q);
             checkQueriedValue(QStringLiteral("sinXFilter"), ushort(qSinX), ushort(sinXFilter), q);
@@ -435,14 +402,13 @@ int DWAVModule::configCommonParameters()
         const double amplI = qm("modulAmplDiff_I").toDouble();
         const double amplQ = qm("modulAmplDiff_Q").toDouble();
         const double phase = qm("modulPhaseDiff").toDouble();
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_adjust_chans(m_moduleSession, adjustIQ, amplI, amplQ, phase));
+        DWAV_DRIVER_CALL(tvkdwav_adjust_chans(m_moduleSession, adjustIQ, amplI, amplQ, phase),
+                         "configCommonParameters");
         if (m_querySettingsParameters) {
             ViUInt16 qAdjust = adjustIQ;
             double qAmplI = amplI, qAmplQ = amplQ, qPhase = phase;
-            DWAV_CONFIG_CALL("configCommonParameters",
-                             tvkdwav_adjust_chans_q(m_moduleSession, &qAdjust, &qAmplI, &qAmplQ,
-                                                    &qPhase));
+            DWAV_DRIVER_CALL(tvkdwav_adjust_chans_q(m_moduleSession, &qAdjust, &qAmplI, &qAmplQ,
+                                                    &qPhase), "configCommonParameters");
             logger()->log(QStringLiteral("Querying tvkdwav_adjust_chans_q"), queryKey);
             checkQueriedValue(QStringLiteral("adjustIQ"), ushort(qAdjust), ushort(adjustIQ), q);
             checkQueriedValue(QStringLiteral("modulAmplDiff_I"), qAmplI, amplI, q);
@@ -461,13 +427,13 @@ int DWAVModule::configCommonParameters()
     const ViUInt16 eventForm = u16(common("startEventForm"));
     const double delayFactor = timeFactor(*c, "startDelayModifier");
     const double delay = common("startDelay").toDouble() * delayFactor;
-    DWAV_CONFIG_CALL("configCommonParameters",
-                     tvkdwav_config_start(m_moduleSession, startSource, eventForm, delay));
+    DWAV_DRIVER_CALL(tvkdwav_config_start(m_moduleSession, startSource, eventForm, delay),
+                     "configCommonParameters");
     if (m_querySettingsParameters) {
         ViUInt16 qSource = startSource, qForm = eventForm;
         double qDelay = delay;
-        DWAV_CONFIG_CALL("configCommonParameters",
-                         tvkdwav_config_start_q(m_moduleSession, &qSource, &qForm, &qDelay));
+        DWAV_DRIVER_CALL(tvkdwav_config_start_q(m_moduleSession, &qSource, &qForm, &qDelay),
+                         "configCommonParameters");
         logger()->log(QStringLiteral("Querying tvkdwav_config_start_q"), queryKey);
         checkQueriedValue(QStringLiteral("startSource"), ushort(qSource), ushort(startSource), c);
         checkQueriedValue(QStringLiteral("startEventForm"), ushort(qForm), ushort(eventForm), c);
@@ -487,13 +453,13 @@ int DWAVModule::configAWG()
     const ViUInt16 cycles = u16(w->getParameter(QStringLiteral("numCycles")));
     const ViUInt16 packs = u16(w->getParameter(QStringLiteral("numPacks")));
     const ViUInt32 samples = w->getParameter(QStringLiteral("numSamples")).toUInt();
-    DWAV_CONFIG_CALL("configAWG", tvkdwav_config_awg(m_moduleSession, awgMode, startMode, cycles,
-                                                     packs, samples));
+    DWAV_DRIVER_CALL(tvkdwav_config_awg(m_moduleSession, awgMode, startMode, cycles,
+                                        packs, samples), "configAWG");
     if (m_querySettingsParameters) {
         ViUInt16 qMode = awgMode, qStart = startMode, qCycles = cycles, qPacks = packs;
         ViUInt32 qSamples = samples;
-        DWAV_CONFIG_CALL("configAWG", tvkdwav_config_awg_q(m_moduleSession, &qMode, &qStart,
-                                                           &qCycles, &qPacks, &qSamples));
+        DWAV_DRIVER_CALL(tvkdwav_config_awg_q(m_moduleSession, &qMode, &qStart,
+                                              &qCycles, &qPacks, &qSamples), "configAWG");
         logger()->log(QStringLiteral("Querying tvkdwav_config_awg_q"), queryKey);
         checkQueriedValue(QStringLiteral("awgMode"), ushort(qMode), ushort(awgMode), w);
         checkQueriedValue(QStringLiteral("awgStartMode"), ushort(qStart), ushort(startMode), w);
@@ -510,10 +476,10 @@ int DWAVModule::configAWG()
 int DWAVModule::configGeneratorMode(ViUInt16 c, ViUInt16 genMode, const char *operation,
                                     IParameter *set)
 {
-    DWAV_CONFIG_CALL(operation, tvkdwav_config_afg_gen(m_moduleSession, c, genMode));
+    DWAV_DRIVER_CALL(tvkdwav_config_afg_gen(m_moduleSession, c, genMode), operation);
     if (m_querySettingsParameters) {
         ViUInt16 qGen = genMode;
-        DWAV_CONFIG_CALL(operation, tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen));
+        DWAV_DRIVER_CALL(tvkdwav_config_afg_gen_q(m_moduleSession, c, &qGen), operation);
         logger()->log(QStringLiteral("Querying tvkdwav_config_afg_gen_q for chan %1").arg(c),
                       queryKey);
         checkQueriedValue(QStringLiteral("genMode"), ushort(qGen), ushort(genMode), set);
@@ -536,8 +502,10 @@ int DWAVModule::configAFG(int chan)
     case AfgMultilevel: status = configMultilevelAFG(chan); break;
     default:
         // A form this panel does not know (for example from a settings
-        // file) sends nothing for the channel.
-        return 0;
+        // file) cannot be sent; configuring without it would report a
+        // channel as configured that was not.
+        reportLocation(__LINE__, "configAFG");
+        return refuse(this, unknownFormRefusal(form, chan));
     }
     if (status < 0)
         reportLocation(__LINE__, "configAFG");
@@ -550,11 +518,6 @@ int DWAVModule::configHarmonicalAFG(int chan)
         return -1;
     AFGParameters *afg = m_afgParameters[chan];
     HarmonicalParameters h = qvariant_cast<HarmonicalParameters>(afg->getParameter(harmonicalKey()));
-    const QString refused = harmonicalRefusal(h);
-    if (!refused.isEmpty()) {
-        reportLocation(__LINE__, "configHarmonicalAFG");
-        return refuse(this, refused);
-    }
     auto value = [&h](const char *key) { return h.getParameter(QLatin1String(key)); };
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
     const bool query = m_querySettingsParameters;
@@ -564,11 +527,12 @@ int DWAVModule::configHarmonicalAFG(int chan)
     const double freqFactorH = freqFactor(h, "freqModifier");
     const double freq = value("freq").toDouble() * freqFactorH;
     const double phase = value("phase").toDouble();
-    DWAV_CONFIG_CALL("configHarmonicalAFG", tvkdwav_config_afg(m_moduleSession, c, ampl, freq, phase));
+    DWAV_DRIVER_CALL(tvkdwav_config_afg(m_moduleSession, c, ampl, freq, phase),
+                     "configHarmonicalAFG");
     if (query) {
         double qAmpl = ampl, qFreq = freq, qPhase = phase;
-        DWAV_CONFIG_CALL("configHarmonicalAFG",
-                         tvkdwav_config_afg_q(m_moduleSession, c, &qAmpl, &qFreq, &qPhase));
+        DWAV_DRIVER_CALL(tvkdwav_config_afg_q(m_moduleSession, c, &qAmpl, &qFreq, &qPhase),
+                         "configHarmonicalAFG");
         logger()->log(QStringLiteral("Querying tvkdwav_config_afg_q for chan %1").arg(c), queryKey);
         checkQueriedValue(QStringLiteral("ampl"), qAmpl, ampl, &h);
         checkQueriedValue(QStringLiteral("freq"), qFreq / freqFactorH, freq / freqFactorH, &h);
@@ -584,14 +548,13 @@ int DWAVModule::configHarmonicalAFG(int chan)
     const double upper = value("upperLimit").toDouble();
     const double lower = value("lowerLimit").toDouble();
     const double offset = value("offset").toDouble();
-    DWAV_CONFIG_CALL("configHarmonicalAFG", tvkdwav_config_afg_signal(m_moduleSession, c, levelLimit,
-                                                                      upper, lower, offset));
+    DWAV_DRIVER_CALL(tvkdwav_config_afg_signal(m_moduleSession, c, levelLimit,
+                                               upper, lower, offset), "configHarmonicalAFG");
     if (query) {
         ViUInt16 qLimit = levelLimit;
         double qUpper = upper, qLower = lower, qOffset = offset;
-        DWAV_CONFIG_CALL("configHarmonicalAFG",
-                         tvkdwav_config_afg_signal_q(m_moduleSession, c, &qLimit, &qUpper, &qLower,
-                                                     &qOffset));
+        DWAV_DRIVER_CALL(tvkdwav_config_afg_signal_q(m_moduleSession, c, &qLimit, &qUpper, &qLower,
+                                                     &qOffset), "configHarmonicalAFG");
         logger()->log(QStringLiteral("Querying tvkdwav_config_afg_signal_q for chan %1").arg(c),
                       queryKey);
         checkQueriedValue(QStringLiteral("levelLimit"), ushort(qLimit), ushort(levelLimit), &h);
@@ -608,15 +571,14 @@ int DWAVModule::configHarmonicalAFG(int chan)
     const double devFactor = freqFactor(h, "freqDevModifier");
     const double freqDev = value("freqDev").toDouble() * devFactor;
     const double phaseDev = value("phaseDev").toDouble();
-    DWAV_CONFIG_CALL("configHarmonicalAFG",
-                     tvkdwav_config_afg_modul(m_moduleSession, c, type, modulFreq, index, freqDev,
-                                              phaseDev));
+    DWAV_DRIVER_CALL(tvkdwav_config_afg_modul(m_moduleSession, c, type, modulFreq, index, freqDev,
+                                              phaseDev), "configHarmonicalAFG");
     if (query) {
         ViUInt16 qType = type;
         double qModulFreq = modulFreq, qIndex = index, qFreqDev = freqDev, qPhaseDev = phaseDev;
-        DWAV_CONFIG_CALL("configHarmonicalAFG",
-                         tvkdwav_config_afg_modul_q(m_moduleSession, c, &qType, &qModulFreq,
-                                                    &qIndex, &qFreqDev, &qPhaseDev));
+        DWAV_DRIVER_CALL(tvkdwav_config_afg_modul_q(m_moduleSession, c, &qType, &qModulFreq,
+                                                    &qIndex, &qFreqDev, &qPhaseDev),
+                         "configHarmonicalAFG");
         logger()->log(QStringLiteral("Querying tvkdwav_config_afg_modul_q for chan %1").arg(c),
                       queryKey);
         checkQueriedValue(QStringLiteral("modulType"), ushort(qType), ushort(type), &h);
@@ -691,7 +653,7 @@ int DWAVModule::sendPointTable(int chan, const double *table, quint32 n, double 
     const ViUInt16 c = u16(m_chanParameters[chan]->getParameter(QStringLiteral("chan")));
     if (const int status = configGeneratorMode(c, 1, operation, nullptr))
         return status;
-    DWAV_CONFIG_CALL(operation, tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt));
+    DWAV_DRIVER_CALL(tvkdwav_afg_setData(m_moduleSession, c, table, ViUInt16(n), dt), operation);
     return 0;
 }
 
@@ -710,9 +672,8 @@ int DWAVModule::configMultilevelAFG(int chan)
     if (m_querySettingsParameters) {
         ViUInt16 qCount = count;
         double qPeriod = T;
-        DWAV_CONFIG_CALL("configMultilevelAFG",
-                         tvkdwav_afg_getData(m_moduleSession, ViUInt16(chan), nullptr, &qCount,
-                                             &qPeriod));
+        DWAV_DRIVER_CALL(tvkdwav_afg_getData(m_moduleSession, ViUInt16(chan), nullptr, &qCount,
+                                             &qPeriod), "configMultilevelAFG");
         logger()->log(QStringLiteral("Querying tvkdwav_afg_getData for chan %1").arg(chan),
                       queryKey);
         checkQueriedValue(QStringLiteral("N points"), ushort(qCount), ushort(count));

@@ -5,6 +5,7 @@
 
 #include "DWAVModule.h"
 
+#include "DriverCall.h"
 #include "Logger.h"
 
 #include "tvkdwav_32.h"
@@ -117,11 +118,9 @@ int DWAVModule::getCalibrationData(void *record)
 {
     if (!record)
         return -1;
-    const ViStatus status = tvkdwav_get_calibration_data(
-        m_moduleSession, static_cast<tvkdwav_CalibrationData *>(record));
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "getCalibrationData", status);
+    DWAV_DRIVER_CALL(tvkdwav_get_calibration_data(
+                         m_moduleSession, static_cast<tvkdwav_CalibrationData *>(record)),
+                     "getCalibrationData");
     return 0;
 }
 
@@ -151,9 +150,10 @@ int DWAVModule::finishCalibration(ViStatus status, int line, const char *operati
     if (status < 0) {
         reportLocation(line, operation);
     } else {
+        const int readLine = __LINE__ + 1;
         setLastStatus(getCalibrationData(record));
         if (lastStatus() < 0)
-            reportLocation(__LINE__, operation);
+            reportLocation(readLine, operation);
     }
     const int outcome = lastStatus();
     errorMessage(outcome);
@@ -162,28 +162,20 @@ int DWAVModule::finishCalibration(ViStatus status, int line, const char *operati
 
 int DWAVModule::stopCalibration()
 {
-    const ViStatus status = tvkdwav_stop_calibration(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "stopCalibration", status);
+    DWAV_DRIVER_CALL(tvkdwav_stop_calibration(m_moduleSession), "stopCalibration");
     return 0;
 }
 
 int DWAVModule::saveCalibrationData()
 {
-    const ViStatus status = tvkdwav_save_CalibrationData_ToFlash(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "saveCalibrationData", status);
+    DWAV_DRIVER_CALL(tvkdwav_save_CalibrationData_ToFlash(m_moduleSession), "saveCalibrationData");
     return 0;
 }
 
 int DWAVModule::loadCalibrationData()
 {
-    const ViStatus status = tvkdwav_load_CalibrationData_FromFlash(m_moduleSession);
-    setLastStatus(status);
-    if (status < 0)
-        return reportFailure(__LINE__, "loadCalibrationData", status);
+    DWAV_DRIVER_CALL(tvkdwav_load_CalibrationData_FromFlash(m_moduleSession),
+                     "loadCalibrationData");
     return 0;
 }
 

@@ -42,16 +42,30 @@ QString chanSubGroup(int chan)
     return QStringLiteral("Chan_%1").arg(chan + 1);
 }
 
-bool isStoredEnumeration(int userType)
+// The highest value of an enumeration kept in the file as an integer, or
+// -1 for a type that is none of them.
+int enumerationMaximum(int userType)
 {
     const char *name = QMetaType::typeName(userType);
     if (!name)
-        return false;
+        return -1;
     const QLatin1String typeName(name);
-    for (const char *known : {"chanState", "awgDataFormat", "modulType", "afgSignalTypes"})
-        if (typeName.compare(QLatin1String(known), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    static const struct {
+        const char *name;
+        int maximum;
+    } known[] = {{"chanState", ChanOn},
+                 {"awgDataFormat", AwgDataDacCodes},
+                 {"modulType", ModulFT},
+                 {"afgSignalTypes", AfgMultilevel}};
+    for (const auto &entry : known)
+        if (typeName.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
+            return entry.maximum;
+    return -1;
+}
+
+bool isStoredEnumeration(int userType)
+{
+    return userType >= QMetaType::User && enumerationMaximum(userType) >= 0;
 }
 
 } // namespace
@@ -76,8 +90,13 @@ QVariant DWAVModule::parameterFromSettings(const QVariant &prototype, const QVar
     default:
         break;
     }
-    if (prototype.userType() >= QMetaType::User && isStoredEnumeration(prototype.userType())) {
+    if (isStoredEnumeration(prototype.userType())) {
+        // A number the enumeration does not have would be taken for one of
+        // its values by whoever reads it; it is refused like any other
+        // value that does not fit the key.
         const int number = stored.toInt();
+        if (number < 0 || number > enumerationMaximum(prototype.userType()))
+            return QVariant();
         return QVariant(prototype.userType(), &number);
     }
     return QVariant();
@@ -96,7 +115,19 @@ void DWAVModule::writeParameterSettings(QSettings &settings, IParameter *set, co
 
 void DWAVModule::readParameterSettings(QSettings &settings, IParameter *set, const QString &key)
 {
-    set->setParameter(key, parameterFromSettings(set->getParameter(key), settings.value(key)));
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid() && m_absentSettings)
+        m_absentSettings->append(settings.group() + QLatin1Char('/') + key);
+    const QVariant prototype = set->getParameter(key);
+    const QVariant value = parameterFromSettings(prototype, stored);
+    if (!value.isValid() && isStoredEnumeration(prototype.userType())) {
+        logger()->log(tr("%1/%2 holds %3, which is none of its values; it keeps %4")
+                          .arg(settings.group(), key, stored.toString())
+                          .arg(prototype.toInt()),
+                      QStringLiteral("Warning"));
+        return;
+    }
+    set->setParameter(key, value);
 }
 
 template <typename T>
@@ -280,19 +311,35 @@ int DWAVModule::loadSettings(const QString &filePath)
     // it while size and time stamp look unchanged; a file replaced within
     // the same moment would then read stale. Reading a private copy under a
     // name never used before always reads what is on disk now.
+    // A byte-order mark, as Windows editors write one, would become part of
+    // the first section's name.
+    QByteArray readable = content;
+    if (readable.startsWith("\xEF\xBB\xBF"))
+        readable.remove(0, 3);
     QTemporaryFile copy(QDir::temp().filePath(QStringLiteral("dwav-settings-XXXXXX.ini")));
-    if (!copy.open() || copy.write(content) != content.size() || !copy.flush())
+    if (!copy.open() || copy.write(readable) != readable.size() || !copy.flush())
         return fail(VI_ERROR_FILE_IO, copy.errorString());
     copy.close();
 
+    // QSettings reads what it can of a file with a comment, a line without
+    // '=' or an unclosed section, and reports a format error for it; such a
+    // file is loaded for what it holds. Only a file with none of the panel's
+    // groups is no settings file.
     QSettings settings(copy.fileName(), QSettings::IniFormat);
-    // The file is parsed on its first use, and only then is a format error
-    // known; sync() does not parse a file it has nothing to write to.
-    settings.childGroups();
-    if (settings.status() != QSettings::NoError)
-        return fail(VI_ERROR_FILE_IO, tr("the file is not a readable settings file"));
+    const QStringList groups = settings.childGroups();
+    bool panelFile = false;
+    for (const QString &group : {panelGroup, chanGroup, commonGroup, qmGroup, afgGroup, awgGroup})
+        panelFile = panelFile || groups.contains(group);
+    if (!panelFile)
+        return fail(VI_ERROR_FILE_IO, tr("the file holds no panel settings"));
 
+    QStringList absent;
+    m_absentSettings = &absent;
     settings.beginGroup(panelGroup);
+    for (const char *option : {"autoConfig", "currentPanelTabIndex", "AWGLoadingFilePath",
+                               "AWGSavingFilePath", "querySettingsParameters"})
+        if (!settings.contains(QLatin1String(option)))
+            absent.append(panelGroup + QLatin1Char('/') + QLatin1String(option));
     m_autoConfig = settings.value(QStringLiteral("autoConfig")).toBool();
     m_currentPanelTabIndex = settings.value(QStringLiteral("currentPanelTabIndex")).toInt();
     m_AWGLoadingFilePath = settings.value(QStringLiteral("AWGLoadingFilePath")).toString();
@@ -301,5 +348,12 @@ int DWAVModule::loadSettings(const QString &filePath)
     settings.endGroup();
 
     walkParameterGroups(settings, false);
+    m_absentSettings = nullptr;
+    // Missing keys load as 0 or empty, as older files rely on; one line
+    // tells a cut or damaged file from a complete one.
+    if (!absent.isEmpty())
+        logger()->log(tr("%1 lacks these keys, loaded as 0 or empty: %2")
+                          .arg(filePath, absent.join(QStringLiteral(", "))),
+                      QStringLiteral("Warning"));
     return 0;
 }

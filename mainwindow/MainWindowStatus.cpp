@@ -49,6 +49,11 @@ QString stateIconPath(unsigned code)
 
 const int kIconSize = 20;
 
+// The indicator remembers the code of the icon it shows, so that a poll
+// that finds the same state builds no new icon: every new icon fills Qt's
+// pixmap cache anew when it is painted.
+const char kStateIconCode[] = "DWAV_StateIconCode";
+
 // A temperature caption, a narrow gap and the value label beside it.
 void addTemperature(QWidget *strip, QHBoxLayout *layout, const QString &caption,
                     const QString &name, QLabel **captionLabel, QLabel **valueLabel)
@@ -93,6 +98,7 @@ void MainWindow::createStatusBar()
 
     // A display, never pressed: it lets mouse events through and takes no focus.
     stateIndicator = new QPushButton(QIcon(stateIconPath(2)), tr("Reset"), strip);
+    stateIndicator->setProperty(kStateIconCode, 2u);
     stateIndicator->setObjectName(QStringLiteral("stateIndicatorPushButton"));
     stateIndicator->setCheckable(false);
     stateIndicator->setFlat(true);
@@ -122,9 +128,13 @@ void MainWindow::setStateIcon(unsigned code, const QString &text)
     // The strip is built after the first refresh of the widgets.
     if (!stateIndicator)
         return;
-    const QString path = stateIconPath(code);
     stateIndicator->setText(text);
-    stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+    const QVariant shown = stateIndicator->property(kStateIconCode);
+    if (!shown.isValid() || shown.toUInt() != code) {
+        const QString path = stateIconPath(code);
+        stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
+        stateIndicator->setProperty(kStateIconCode, code);
+    }
     if (code == 9 && module && !module->lastErrorMessage().isEmpty()) {
         Logger::instance(position)->status(
             tr("Instrument error: '%1'").arg(module->lastErrorMessage()), QString());
@@ -181,11 +191,17 @@ int MainWindow::updateGenerationState()
         return code;
     }
     Logger *logger = Logger::instance(position);
+    // The start button, too, gets its text and icon again only when its
+    // state changes (the language switch re-applies them itself).
+    auto followStart = [this](int state) {
+        if (form->startDWAVPushButton->property("StartButtonState").toInt() != state)
+            setStartButtonState(state);
+    };
     switch (code) {
     case 0:
         setStateIcon(6, tr("No generation"));
         module->setGenerating(false);
-        setStartButtonState(0);
+        followStart(0);
         break;
     case 1:
         setStateIcon(7, tr("Awaits event"));
@@ -193,19 +209,19 @@ int MainWindow::updateGenerationState()
         logger->status(tr("DWAV was configured to start by Command. Push \"Program start\" "
                           "button at Synchronization settings panel to start generation."),
                        QString());
-        setStartButtonState(2);
+        followStart(2);
         break;
     case 2:
         setStateIcon(7, tr("Delay countdown"));
         module->setGenerating(true);
         logger->status(tr("DWAV will be started after setted delay."), QString());
-        setStartButtonState(3);
+        followStart(3);
         break;
     case 3:
         setStateIcon(8, tr("Generating"));
         module->setGenerating(true);
         logger->status(tr("Signal is being generated."), QString());
-        setStartButtonState(1);
+        followStart(1);
         break;
     default:
         break;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <sstream>
+#include <unordered_map>
 
 namespace dwavsim {
 
@@ -39,7 +40,7 @@ bool parseInterface(const std::string &text, std::uint16_t &type)
 bool badValue(const std::string &key, const std::string &value, const char *expected,
               std::string &error)
 {
-    error = "'" + key + "' takes " + expected + ", not '" + value + "'";
+    error = "'" + excerpt(key) + "' takes " + expected + ", not '" + excerpt(value) + "'";
     return false;
 }
 
@@ -90,6 +91,16 @@ bool parseBool(const std::string &text, bool &value)
         return true;
     }
     return false;
+}
+
+std::string excerpt(const std::string &text)
+{
+    // Enough to find the line in the file; a line of megabytes is not
+    // printed back whole.
+    constexpr std::size_t shown = 60;
+    if (text.size() <= shown)
+        return text;
+    return text.substr(0, shown) + "...";
 }
 
 std::string trimmed(const std::string &text)
@@ -189,7 +200,7 @@ bool ModuleProfile::setOption(const std::string &key, const std::string &value, 
     } else if (key == "serial") {
         serial = trimmed(value);
     } else {
-        error = "unknown module key '" + key + "'";
+        error = "unknown module key '" + excerpt(key) + "'";
         return false;
     }
     return true;
@@ -232,7 +243,7 @@ bool ResourceProfile::setOption(const std::string &key, const std::string &value
             return badValue(key, "...", "a reply of at most 255 characters", error);
         idn = value;
     } else {
-        error = "unknown resource key '" + key + "'";
+        error = "unknown resource key '" + excerpt(key) + "'";
         return false;
     }
     return true;
@@ -252,7 +263,7 @@ bool BenchDescription::setOption(const std::string &key, const std::string &valu
     } else if (key == "faults") {
         faults = value;
     } else {
-        error = "unknown bench key '" + key + "'";
+        error = "unknown bench key '" + excerpt(key) + "'";
         return false;
     }
     return true;
@@ -319,6 +330,9 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                              BenchDescription &out, std::string &error)
 {
     BenchDescription bench;
+    // Resources by their name without regard to case, so a bench of many
+    // resources is read in one pass rather than searched again per section.
+    std::unordered_map<std::string, std::size_t> indexOf;
     ResourceProfile *resource = nullptr;
     ModuleProfile *module = nullptr;
     bool inBench = false;
@@ -332,12 +346,18 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
 
     while (std::getline(lines, raw)) {
         ++lineNumber;
-        const std::string line = trimmed(raw);
+        std::string line = trimmed(raw);
         if (line.empty() || line[0] == '#' || line[0] == ';')
             continue;
         if (line.front() == '[') {
-            if (line.back() != ']')
-                return fail("section header '" + line + "' lacks its closing ']'");
+            const std::size_t close = line.find(']');
+            if (close == std::string::npos)
+                return fail("section header '" + excerpt(line) + "' lacks its closing ']'");
+            // A comment may follow the header, as it may stand on a line of its own.
+            const std::string rest = trimmed(line.substr(close + 1));
+            if (!rest.empty() && rest[0] != '#' && rest[0] != ';')
+                return fail("'" + excerpt(rest) + "' follows the section header");
+            line.resize(close + 1);
             std::istringstream header(line.substr(1, line.size() - 2));
             std::string kind, name, position, extra;
             header >> kind >> name >> position >> extra;
@@ -348,37 +368,39 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
             if (kind == "bench" && name.empty()) {
                 inBench = true;
             } else if (kind == "resource" && !name.empty() && position.empty()) {
-                if (bench.find(name))
-                    return fail("resource '" + name + "' is described twice");
-                if (name.find("::") == std::string::npos)
-                    return fail("'" + name + "' is no VISA resource name");
                 // VISA hands names out in buffers of 256 bytes.
                 if (name.size() > 255)
                     return fail("resource name longer than 255 characters");
+                if (indexOf.count(lower(name)))
+                    return fail("resource '" + name + "' is described twice");
+                if (name.find("::") == std::string::npos)
+                    return fail("'" + name + "' is no VISA resource name");
                 ResourceProfile profile;
                 profile.name = name;
+                indexOf[lower(name)] = bench.resources.size();
                 bench.resources.push_back(profile);
                 resource = &bench.resources.back();
             } else if (kind == "module" && !name.empty() && !position.empty() && extra.empty()) {
-                ResourceProfile *owner = bench.find(name);
-                if (!owner)
-                    return fail("module of '" + name + "' comes before its [resource] section");
+                const auto owner = indexOf.find(lower(name));
+                if (owner == indexOf.end())
+                    return fail("module of '" + excerpt(name) + "' comes before its [resource] section");
+                ResourceProfile &carrier = bench.resources[owner->second];
                 unsigned long long number = 0;
                 if (!parseUnsigned(position, 8, number) || number < 1)
-                    return fail("module position '" + position + "' is not 1 to 8");
-                if (owner->modules.count(static_cast<int>(number)))
+                    return fail("module position '" + excerpt(position) + "' is not 1 to 8");
+                if (carrier.modules.count(static_cast<int>(number)))
                     return fail("position " + position + " of '" + name + "' is described twice");
-                owner->carrier = true;
-                module = &owner->modules[static_cast<int>(number)];
+                carrier.carrier = true;
+                module = &carrier.modules[static_cast<int>(number)];
             } else {
-                return fail("unknown section '" + line
+                return fail("unknown section '" + excerpt(line)
                             + "' (expected [bench], [resource NAME] or [module NAME POSITION])");
             }
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)
-            return fail("'" + line + "' is not key = value");
+            return fail("'" + excerpt(line) + "' is not key = value");
         const std::string key = lower(trimmed(line.substr(0, equals)));
         const std::string value = trimmed(line.substr(equals + 1));
         std::string reason;
@@ -390,7 +412,7 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
         else if (resource)
             ok = resource->setOption(key, value, reason);
         else
-            reason = "'" + key + "' stands outside any section";
+            reason = "'" + excerpt(key) + "' stands outside any section";
         if (!ok)
             return fail(reason);
     }

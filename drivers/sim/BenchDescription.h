@@ -62,6 +62,8 @@ struct BenchDescription
 
 // Parsing helpers shared with the control API and the fault lists.
 std::string trimmed(const std::string &text);
+// The start of a text that is quoted back in a message, cut when long.
+std::string excerpt(const std::string &text);
 // A decimal or 0x-hexadecimal integer, optionally negative, within low..high.
 bool parseInteger(const std::string &text, long long low, unsigned long long high, long long &value);
 bool parseBool(const std::string &text, bool &value);

@@ -110,9 +110,10 @@ ViStatus _VI_FUNC tvkdwav_config_filters(ViSession vi, ViUInt16 HB1, ViUInt16 HB
 {
     const Args args = Args().session("vi", vi).u("HB1", HB1).u("HB2", HB2).u("HB3", HB3);
     return onModule("tvkdwav_config_filters", vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
+        // HB1 has four bands, HB2 and HB3 eight each (code 0 is off).
         DWAV_REQUIRE(HB1 <= 4, 2, "HB1 band code must be 0 to 4");
-        DWAV_REQUIRE(HB2 <= 4, 3, "HB2 band code must be 0 to 4");
-        DWAV_REQUIRE(HB3 <= 4, 4, "HB3 band code must be 0 to 4");
+        DWAV_REQUIRE(HB2 <= 8, 3, "HB2 band code must be 0 to 8");
+        DWAV_REQUIRE(HB3 <= 8, 4, "HB3 band code must be 0 to 8");
         m.config.hb[0] = HB1;
         m.config.hb[1] = HB2;
         m.config.hb[2] = HB3;

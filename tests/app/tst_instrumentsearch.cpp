@@ -3,6 +3,7 @@
 #include "InstrumentConfigurationSearch.h"
 
 #include "BenchSupport.h"
+#include "LogCapture.h"
 #include "dwav_bench.h"
 #include "dwav_visa.h"
 
@@ -96,6 +97,8 @@ private slots:
     void failingCarrierInitIsDescribed();
     void failingPositionQueryIsSkipped();
     void warningFromOpenIsDescribedButResourceStillProbed();
+    void everyFailureIsLogged_data();
+    void everyFailureIsLogged();
     void progressValuesAndTexts();
     void restartSearchReplacesTheLists();
     void progressDialogFollowsTheSearch();
@@ -487,6 +490,50 @@ void TestInstrumentSearch::failingCarrierInitIsDescribed()
     QCOMPARE(g_debugMessages, QStringList{statusText(VI_ERROR_IO)});
     // No session of the failed carrier to close.
     QCOMPARE(dwavbench_journal_count_of("tvkbase_close"), size_t(1));
+}
+
+void TestInstrumentSearch::everyFailureIsLogged_data()
+{
+    QTest::addColumn<QByteArray>("fault");
+    QTest::addColumn<ViStatus>("status");
+    QTest::addColumn<QString>("logged");
+    QTest::addColumn<bool>("searchFailed");
+
+    const QString vxi = QStringLiteral("\"VXI0::3::INSTR\"");
+    QTest::newRow("resource manager") << QByteArray("viOpenDefaultRM") << ViStatus(VI_ERROR_SYSTEM_ERROR)
+                                      << "viOpenDefaultRM failed for \"\"" << true;
+    QTest::newRow("search") << QByteArray("viFindRsrc") << ViStatus(VI_ERROR_SYSTEM_ERROR)
+                            << "viFindRsrc failed for \"?*[0-9]?*::?*::INSTR\"" << true;
+    QTest::newRow("open") << QByteArray("viOpen") << ViStatus(VI_ERROR_IO) << "viOpen failed for " + vxi
+                          << false;
+    QTest::newRow("lock") << QByteArray("viLock") << ViStatus(VI_ERROR_RSRC_LOCKED)
+                          << "viLock failed for \"TCPIP0::192.168.1.40::inst0::INSTR\"" << false;
+    QTest::newRow("silent instrument") << QByteArray() << ViStatus(VI_ERROR_TMO)
+                                       << "viQueryf failed for \"USB0::0x0957::0x1796::MY5600123::INSTR\""
+                                       << false;
+    QTest::newRow("carrier") << QByteArray("tvkbase_init") << ViStatus(VI_ERROR_IO)
+                             << "tvkbase_init failed for " + vxi << false;
+    QTest::newRow("position") << QByteArray("tvkbase_m_type_q") << ViStatus(VI_ERROR_IO)
+                              << "tvkbase_m_type_q failed for \"VXI0::3::INSTR, position 1\"" << false;
+}
+
+// Nothing the search skips goes unrecorded: resource, call, status and
+// text reach the log file.
+void TestInstrumentSearch::everyFailureIsLogged()
+{
+    QFETCH(QByteArray, fault);
+    QFETCH(ViStatus, status);
+    QFETCH(QString, logged);
+    QFETCH(bool, searchFailed);
+    if (!fault.isEmpty())
+        QVERIFY(addFault(fault.constData(), 1, status));
+    LogCapture log(0);
+    InstrumentConfigurationSearch search(nullptr);
+    const QString line = QStringLiteral("Instrument search: ") + logged
+                         + QStringLiteral(" with status 0x%1: %2")
+                               .arg(QString::number(quint32(status), 16), statusText(status));
+    QVERIFY2(log.of(LoggerPlain).contains(line), qPrintable(log.all().join('\n') + "\nwanted: " + line));
+    QCOMPARE(search.failure().isEmpty(), !searchFailed);
 }
 
 void TestInstrumentSearch::failingPositionQueryIsSkipped()

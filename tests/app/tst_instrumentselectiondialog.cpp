@@ -34,6 +34,8 @@ private slots:
 
     void init();
     void emptySearchSaysSo();
+    void searchThatCannotRunSaysSo_data();
+    void searchThatCannotRunSaysSo();
     void searchFillsTheTable();
     void doubleClickAcceptsThatRow();
     void clickThenOkAcceptsTheClickedRow();
@@ -287,6 +289,31 @@ void TestInstrumentSelectionDialog::emptySearchSaysSo()
     QCOMPARE(tableOf(dialog)->rowCount(), 0);
     QVERIFY(dialog.deviceTypes().isEmpty());
     QCOMPARE(dialog.selectedRow(), -1);
+}
+
+void TestInstrumentSelectionDialog::searchThatCannotRunSaysSo_data()
+{
+    QTest::addColumn<QByteArray>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no resource manager") << QByteArray("viOpenDefaultRM")
+                                         << "The VISA resource manager could not be opened (status 0xbfff0000).";
+    QTest::newRow("search failed") << QByteArray("viFindRsrc")
+                                   << "The VISA search for instruments failed (status 0xbfff0000).";
+}
+
+void TestInstrumentSelectionDialog::searchThatCannotRunSaysSo()
+{
+    QFETCH(QByteArray, fault);
+    QFETCH(QString, reason);
+    QVERIFY(Bench::addFault(fault.constData(), 1, VI_ERROR_SYSTEM_ERROR));
+    InstrumentSelectionDialog dialog;
+    ModalAnswerer answerer;
+    dialog.searchDevices();
+    dwavbench_clear_faults();
+    QCOMPARE(answerer.messages(),
+             QStringList{"Search connected devices|Connected devices could not be searched: " + reason
+                         + " The log file holds the details."});
+    QCOMPARE(tableOf(dialog)->rowCount(), 0);
 }
 
 void TestInstrumentSelectionDialog::searchFillsTheTable()

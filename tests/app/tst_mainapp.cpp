@@ -10,6 +10,8 @@
 #include "dwav_visa.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -231,6 +233,30 @@ private slots:
         QCOMPARE(MainApp::instance()->displayPanel(foreignPosition), 0);
         QCOMPARE(flag, 1);
         QVERIFY(record->window()->isVisible());
+    }
+
+    void formFontHasAStandIn()
+    {
+        MainApp::instance()->initApplication(0, nullptr);
+        if (QFontDatabase().families().contains(QStringLiteral("Segoe UI"), Qt::CaseInsensitive))
+            QSKIP("the forms' own font is installed");
+        QVERIFY(QFont::substitutes(QStringLiteral("Segoe UI")).contains(QStringLiteral("Open Sans"), Qt::CaseInsensitive));
+        if (!QFontDatabase().families().contains(QStringLiteral("Open Sans")))
+            QSKIP("Open Sans is not installed (scripts/install-deps)");
+        QCOMPARE(QFontInfo(QFont(QStringLiteral("Segoe UI"), 9)).family(), QStringLiteral("Open Sans"));
+    }
+
+    void unreadableCarrierNameIsReportedAsSuch()
+    {
+        QVERIFY(Bench::addFault("viGetAttribute", 1, VI_ERROR_NSUP_ATTR));
+        dwavbench_journal_clear();
+        QCOMPARE(openPanel(dwavPosition, &flag), int(VI_ERROR_NSUP_ATTR));
+        dwavbench_clear_faults();
+        DWAVModule *module = MainApp::instance()->panel(dwavPosition)->module();
+        QCOMPARE(module->lastErrorMessage(), Bench::driverText(VI_ERROR_NSUP_ATTR));
+        QCOMPARE(module->lastStatus(), int(VI_ERROR_NSUP_ATTR));
+        QVERIFY(!module->isInitialized());
+        QCOMPARE(countOf("tvkdwav_init"), 0);
     }
 
     void displayAfterTheUserClosedTheWindow()

@@ -90,7 +90,6 @@ private slots:
     void configuredFlagSurvivesFailure();
     void workingCopiesStoredBackOnlyWithReadBack();
     void readBackDifferenceLoggedAndWrittenBack();
-    void unknownSignalTypeSendsNothing();
     void pointTablesReachTheModule();
     void levelSendsOneValue();
     void multilevelTable_data();
@@ -400,15 +399,6 @@ void TestConfigure::readBackDifferenceLoggedAndWrittenBack()
     QCOMPARE(m.parameterValue(afgSet, "multilevelParameters", "T", 0).toDouble(), 0.0);
     QCOMPARE(ParameterTypes::pointsFromVariant(m.parameterValue(afgSet, "multilevelParameters", "points", 0)),
              PointsVector({1.0, -1.0, 0.5}));
-}
-
-void TestConfigure::unknownSignalTypeSendsNothing()
-{
-    // As a settings file can leave it: a plain number no form has.
-    QCOMPARE(module().setAFGParameter(0, QStringLiteral("currentSignalType"), 7), 0);
-    QCOMPARE(module().configure(), 0);
-    QCOMPARE(ConfigureBench::calls(), channelCalls(false) + commonCalls(false) + harmonicCalls(1, false));
-    QVERIFY(module().isConfigured());
 }
 
 void TestConfigure::pointTablesReachTheModule()

@@ -44,6 +44,8 @@ private slots:
 
     void refusedBeforeAnythingIsSent_data();
     void refusedBeforeAnythingIsSent();
+    void frequencyMultipliersAreUsedAsTheyStand_data();
+    void frequencyMultipliersAreUsedAsTheyStand();
     void refusalKeepsConfiguredFlag();
     void valuesThatAreNotSentAreNotRefused();
     void stageRefusesOnItsOwn();
@@ -107,19 +109,11 @@ void TestConfigureRefusals::refusedBeforeAnythingIsSent_data()
         << afgSet << tri << 0 << QVariantMap{{"TupModifier", 0}} << "multiplier 0 of TupModifier";
     QTest::newRow("impulse time unit 7")
         << afgSet << imp << 1 << QVariantMap{{"TModifier", 7}} << "multiplier 7 of TModifier";
-    QTest::newRow("harmonic frequency unit 0")
-        << afgSet << har << 0 << QVariantMap{{"freqModifier", 0}} << "multiplier 0 of freqModifier";
-    QTest::newRow("modulation frequency unit 0")
-        << afgSet << har << 1 << QVariantMap{{"modulFreqModifier", 0}} << "multiplier 0 of modulFreqModifier";
-    QTest::newRow("deviation in ns")
-        << afgSet << har << 0 << QVariantMap{{"freqDevModifier", 1000000000}}
-        << "multiplier 1000000000 of freqDevModifier";
+    QTest::newRow("unknown signal form")
+        << afgSet << QString() << 1 << QVariantMap{{"currentSignalType", 7}} << "Signal form 7 of channel 2";
     QTest::newRow("start delay unit 0")
         << commonSet << QString() << 0 << QVariantMap{{"startDelayModifier", 0}}
         << "multiplier 0 of startDelayModifier";
-    QTest::newRow("NCO frequency unit 0")
-        << qmSet << QString() << 0 << QVariantMap{{"useQM", true}, {"freqNCOModifier", 0}}
-        << "multiplier 0 of freqNCOModifier";
 }
 
 void TestConfigureRefusals::refusedBeforeAnythingIsSent()
@@ -150,6 +144,37 @@ void TestConfigureRefusals::refusedBeforeAnythingIsSent()
     QVERIFY(critical.first().startsWith(QStringLiteral("(DWAVModule:")));
     QVERIFY2(critical.filter(QRegularExpression("^\\(DWAVModule:\\d+:performConfigure\\)$")).size() == 1,
              qPrintable(critical.join('\n')));
+}
+
+void TestConfigureRefusals::frequencyMultipliersAreUsedAsTheyStand_data()
+{
+    QTest::addColumn<QString>("set");
+    QTest::addColumn<QVariantMap>("values");
+    QTest::addColumn<QString>("sent");
+
+    const QString har = QStringLiteral("harmonicalParameters");
+    QTest::newRow("frequency unit 7") << har << QVariantMap{{"freq", 2.0}, {"freqModifier", 7}}
+                                      << "tvkdwav_config_afg(chan=0, ampl=0, freq=14, ";
+    QTest::newRow("modulation frequency unit 3")
+        << har << QVariantMap{{"modulFreq", 5.0}, {"modulFreqModifier", 3}} << ", modulFreq=15, ";
+    QTest::newRow("NCO frequency unit 7") << qmSet << QVariantMap{{"useQM", true}, {"freqNCO", 5.0}, {"freqNCOModifier", 7}}
+                                          << ", freqNCO=35)";
+}
+
+// Frequencies are multiplied, never divided: a multiplier the unit table
+// lacks is sent as it stands.
+void TestConfigureRefusals::frequencyMultipliersAreUsedAsTheyStand()
+{
+    QFETCH(QString, set);
+    QFETCH(QVariantMap, values);
+    QFETCH(QString, sent);
+    DWAVModule &m = module();
+    if (set == qmSet)
+        apply(m, qmSet, QString(), 0, values);
+    else
+        apply(m, afgSet, set, 0, values);
+    QCOMPARE(m.configure(), 0);
+    QVERIFY2(ConfigureBench::calls().filter(sent).size() == 1, qPrintable(ConfigureBench::calls().join('\n')));
 }
 
 void TestConfigureRefusals::refusalKeepsConfiguredFlag()
@@ -210,6 +235,12 @@ void TestConfigureRefusals::stageRefusesOnItsOwn()
     QCOMPARE(ConfigureBench::calls(), QStringList());
     QVERIFY(m.lastErrorMessage().contains(QStringLiteral("multiplier 0 of TModifier")));
     QVERIFY(m_bench->messages(LoggerCritical).last().contains(QRegularExpression(":configAFG\\)$")));
+
+    QCOMPARE(m.setAFGParameter(0, QStringLiteral("currentSignalType"), 9), 0);
+    m_bench->clear();
+    QCOMPARE(m.configAFG(0), int(VI_ERROR_INV_PARAMETER));
+    QCOMPARE(ConfigureBench::calls(), QStringList());
+    QVERIFY(m.lastErrorMessage().contains(QStringLiteral("Signal form 9 of channel 1")));
 }
 
 void TestConfigureRefusals::moduleTablesFollowDataSpeed_data()

@@ -31,6 +31,9 @@ private slots:
     void init();
 
     void failingStopFollowsTheConvention();
+    void tagCarriesTheLineOfTheCall_data();
+    void tagCarriesTheLineOfTheCall();
+    void statusWithoutTextIsLogged();
     void warningStatusOfVersionCompare();
     void versionsThatFitGiveNoText();
     void errorMessageOfZeroChangesNothing();
@@ -85,6 +88,62 @@ void TestDwavModuleFailure::failingStopFollowsTheConvention()
     QVERIFY(written.contains(QStringLiteral("(EE) ") + all.at(0)));
     QVERIFY(written.contains(QStringLiteral("(EE) ") + driverText));
     QVERIFY(!written.contains(QStringLiteral("(EE) Returned status")));
+}
+
+void TestDwavModuleFailure::tagCarriesTheLineOfTheCall_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("stop") << "tvkdwav_stop" << "performStop" << "DWAVModule.cpp";
+    QTest::newRow("channel read-back") << "tvkdwav_config_chan_q" << "configChannels"
+                                       << "DWAVModuleConfigure.cpp";
+    QTest::newRow("modulation read-back") << "tvkdwav_config_afg_modul_q" << "configHarmonicalAFG"
+                                          << "DWAVModuleConfigure.cpp";
+    QTest::newRow("calibration data") << "tvkdwav_get_calibration_data" << "getCalibrationData"
+                                      << "DWAVModuleService.cpp";
+}
+
+// The tag names the line on which the failing call is written.
+void TestDwavModuleFailure::tagCarriesTheLineOfTheCall()
+{
+    QFETCH(QString, function);
+    QFETCH(QString, operation);
+    QFETCH(QString, file);
+    OpenedModule module(1);
+    QVERIFY(addFault(function.toLatin1().constData(), 1, qint32(0xBFFF0011)));
+    Messages messages(1);
+    module->setQuerySettingsParameters(true);
+    tvkdwav_CalibrationData record;
+    if (operation == QLatin1String("performStop"))
+        QVERIFY(module->stop() < 0);
+    else if (operation == QLatin1String("getCalibrationData"))
+        QVERIFY(module->getCalibrationData(&record) < 0);
+    else
+        QVERIFY(module->configure() < 0);
+
+    const QRegularExpression tag("^\\(DWAVModule:(\\d+):" + operation + "\\)$");
+    const QStringList tags = messages.of(LoggerCritical).filter(tag);
+    QCOMPARE(tags.size(), 1);
+    const int line = tag.match(tags.first()).captured(1).toInt();
+    QFile source(QStringLiteral(DWAV_CORE_SOURCE_DIR "/") + file);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = source.readAll().split('\n');
+    QVERIFY(line >= 1 && line <= lines.size());
+    QVERIFY2(lines.at(line - 1).contains((function + "(").toLatin1()), lines.at(line - 1).constData());
+}
+
+void TestDwavModuleFailure::statusWithoutTextIsLogged()
+{
+    OpenedModule module(1);
+    // A small code the driver has no text for.
+    QVERIFY(addFault("tvkdwav_stop", 1, -5));
+    QVERIFY(Bench::driverText(-5).isEmpty());
+    Messages messages(1);
+    QCOMPARE(module->stop(), -5);
+    QCOMPARE(module->lastErrorMessage(), QString());
+    QCOMPARE(messages.of(LoggerCritical).size(), 1);
+    QCOMPARE(messages.of(LoggerPlain), QStringList{"Returned status (fffffffffffffffb) Message: "});
 }
 
 void TestDwavModuleFailure::warningStatusOfVersionCompare()

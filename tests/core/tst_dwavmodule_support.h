@@ -5,7 +5,6 @@
 // library opens one, and readers for the journal and the messages.
 
 #include "DWAVModule.h"
-#include "DwavModuleCode.h"
 #include "Logger.h"
 
 #include "BenchSupport.h"

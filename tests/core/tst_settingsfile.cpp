@@ -10,6 +10,7 @@
 #include "MultilevelParameters.h"
 #include "TriangularParameters.h"
 
+#include "LogCapture.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -196,6 +197,12 @@ private slots:
     void latestSaveIsRead();
     void saveReplacesOlderFileWhole();
 
+    void imperfectFileLoadsWhatItHolds_data();
+    void imperfectFileLoadsWhatItHolds();
+    void absentKeysAreNamedOnce();
+    void valueOutsideItsEnumerationIsRefused_data();
+    void valueOutsideItsEnumerationIsRefused();
+
     void unusableFileChangesNothing_data();
     void unusableFileChangesNothing();
     void unreadableFileChangesNothing();
@@ -379,6 +386,82 @@ void TestSettingsFile::saveReplacesOlderFileWhole()
     QVERIFY(!raw.contains("Stale/leftOver"));
     QVERIFY(!raw.contains("DWAV_CommonParameters/noSuchKey"));
     QVERIFY(raw.contains("DWAV_CommonParameters/dataSpeed"));
+}
+
+void TestSettingsFile::imperfectFileLoadsWhatItHolds_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray body("[DWAV_CommonParameters]\ndataSpeed=1\n[DWAV_AWGParameters]\nnumCycles=5\n");
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + body;
+    QTest::newRow("comment line") << "# written by hand\n" + body;
+    QTest::newRow("line without '='") << "[DWAV_CommonParameters]\nforgotten\n" + body;
+    QTest::newRow("unclosed section") << body + "[DWAV_QMParameters\nHB2=3\n";
+}
+
+void TestSettingsFile::imperfectFileLoadsWhatItHolds()
+{
+    QFETCH(QByteArray, content);
+    QVERIFY(writeFile(path("imperfect.ini"), content));
+    DWAVModule m;
+    QCOMPARE(m.loadSettings(path("imperfect.ini")), 0);
+    QCOMPARE(m.commonParameter(QStringLiteral("dataSpeed")).toUInt(), 1u);
+    QCOMPARE(m.awgParameter(QStringLiteral("numCycles")).toUInt(), 5u);
+}
+
+void TestSettingsFile::absentKeysAreNamedOnce()
+{
+    DWAVModule saved;
+    QCOMPARE(saved.saveSettings(path("whole.ini")), 0);
+    LogCapture log(0);
+    DWAVModule m;
+    QCOMPARE(m.loadSettings(path("whole.ini")), 0);
+    QCOMPARE(log.of(LoggerPlain).filter(QStringLiteral("lacks")), QStringList());
+
+    // Cut short after the AFG and AWG sets.
+    QByteArray content = readAll(path("whole.ini"));
+    content.truncate(content.indexOf("[DWAV_ChanParameters]"));
+    QVERIFY(writeFile(path("cut.ini"), content));
+    QCOMPARE(m.loadSettings(path("cut.ini")), 0);
+    const QStringList warnings = log.of(LoggerPlain).filter(QStringLiteral("lacks"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().startsWith(QStringLiteral("Warning: ") + path("cut.ini")), qPrintable(warnings.first()));
+    for (const char *key : {"DWAV_QMParameters/HB2", "DWAV_ChanParameters/Chan_2/Rn",
+                            "DWAV_PanelSettings/autoConfig"})
+        QVERIFY2(warnings.first().contains(QLatin1String(key)), key);
+    QVERIFY(!warnings.first().contains(QStringLiteral("DWAV_AWGParameters/")));
+    // Kept as the file format has it: absent keys read as 0.
+    QCOMPARE(m.chanParameter(1, QStringLiteral("Rn")).toDouble(), 0.0);
+}
+
+void TestSettingsFile::valueOutsideItsEnumerationIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("subSet");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("signal form 77") << QByteArray("Chan_1\\currentSignalType=77") << QString()
+                                    << "currentSignalType";
+    QTest::newRow("modulation 6") << QByteArray("Chan_1\\harmonicalParameters\\modulType=6")
+                                  << "harmonicalParameters" << "modulType";
+    QTest::newRow("negative form") << QByteArray("Chan_1\\currentSignalType=-1") << QString()
+                                   << "currentSignalType";
+}
+
+void TestSettingsFile::valueOutsideItsEnumerationIsRefused()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, subSet);
+    QFETCH(QString, key);
+    const QString afg = QStringLiteral("DWAV_AFGParameters");
+    DWAVModule m;
+    const QVariant three = subSet.isEmpty() ? QVariant::fromValue(AfgLevel) : QVariant::fromValue(ModulFM);
+    QVERIFY(m.setParameterValue(afg, subSet, key, 0, three) >= 0);
+    const QVariant before = m.parameterValue(afg, subSet, key, 0);
+    QVERIFY(writeFile(path("enum.ini"), "[DWAV_AFGParameters]\n" + line + "\n"));
+    LogCapture log(0);
+    QCOMPARE(m.loadSettings(path("enum.ini")), 0);
+    QCOMPARE(m.parameterValue(afg, subSet, key, 0), before);
+    QVERIFY2(log.of(LoggerPlain).filter(QStringLiteral("which is none of its values")).size() == 1,
+             qPrintable(log.all().join('\n')));
 }
 
 void TestSettingsFile::unusableFileChangesNothing_data()

@@ -175,6 +175,38 @@ private slots:
         QTest::newRow("bad module type") << QByteArray("[resource V::1::INSTR]\n[module V::1::INSTR 1]\ntype = 70000\n")
                                          << "16-bit module type code";
         QTest::newRow("bad fault") << QByteArray("[bench]\nfaults = viOpen@x:-1\n") << "call number 'x'";
+        QTest::newRow("text after a header") << QByteArray("[bench] multimeter = no\n")
+                                             << "line 1: 'multimeter = no' follows the section header";
+    }
+
+    // A comment may follow a section header; a bad line of any length is
+    // quoted back only by its start.
+    void commentsAndLongLines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("result");
+        const QByteArray huge(1 << 20, 'x');
+        QTest::newRow("comments after headers")
+            << QByteArray("[resource VXI0::1::INSTR] # the carrier\ninterface = vxi\n"
+                          "[module VXI0::1::INSTR 2] ; a DWAV\n[bench]#\n") << 0;
+        QTest::newRow("long line without '='") << "[bench]\n" + huge + "\n" << -1;
+        QTest::newRow("long unknown key") << "[bench]\n" + huge + " = 1\n" << -1;
+        QTest::newRow("long bad value") << "[bench]\nmultimeter = " + huge + "\n" << -1;
+        QTest::newRow("long section") << "[" + huge + "]\n" << -1;
+    }
+
+    void commentsAndLongLines()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, result);
+        char error[512] = {};
+        QCOMPARE(dwavbench_load_text(text.constData(), error, sizeof error), result);
+        QVERIFY2(std::strlen(dwavbench_load_error()) < 200, dwavbench_load_error());
+        if (result == 0) {
+            BenchFixture::Module m = BenchFixture::open(2, "VXI0::1::INSTR");
+            QVERIFY(m.module != VI_NULL);
+            BenchFixture::close(m);
+        }
     }
 
     void benchTextsWithFaults()
@@ -262,6 +294,9 @@ private slots:
         QTest::newRow("missing file") << QString() << 1
                                       << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
                                       << "cannot read the bench file";
+        QTest::newRow("a folder") << "<folder>" << 1
+                                  << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
+                                  << "cannot read the bench file";
     }
 
     void environmentBenchInAProcessOfItsOwn()
@@ -272,7 +307,9 @@ private slots:
         QFETCH(QString, stderrText);
         QTemporaryDir dir;
         const QString path = dir.filePath("chassis.bench");
-        if (!content.isNull()) {
+        if (content == QLatin1String("<folder>")) {
+            QVERIFY(QDir(dir.path()).mkdir("chassis.bench"));
+        } else if (!content.isNull()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content.toLatin1());

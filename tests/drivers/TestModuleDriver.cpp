@@ -37,8 +37,10 @@ const std::vector<Refusal> &refusals()
          VI_ERROR_PARAMETER3, "data rate code"},
         {"output frequency 13", [](ViSession vi) { return tvkdwav_config_source_freq(vi, 0, 13); },
          VI_ERROR_PARAMETER3, "output frequency code"},
-        {"filter code 5", [](ViSession vi) { return tvkdwav_config_filters(vi, 0, 5, 0); },
+        {"filter code 9", [](ViSession vi) { return tvkdwav_config_filters(vi, 0, 9, 0); },
          VI_ERROR_PARAMETER3, "HB2"},
+        {"HB1 code 5", [](ViSession vi) { return tvkdwav_config_filters(vi, 5, 0, 0); },
+         VI_ERROR_PARAMETER2, "HB1"},
         {"NCO beyond 600 MHz", [](ViSession vi) { return tvkdwav_config_NCO(vi, 1, 0, 600.5e6); },
          VI_ERROR_PARAMETER4, "NCO frequency"},
         {"switch value 2", [](ViSession vi) { return tvkdwav_config_QS(vi, 0, 2, 0, 0); },
@@ -200,7 +202,8 @@ private slots:
         }
         QCOMPARE(tvkdwav_config_sample_freq(vi, 4, 1), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkdwav_config_source_freq(vi, 1, 12), ViStatus(VI_SUCCESS));
-        QCOMPARE(tvkdwav_config_filters(vi, 1, 2, 4), ViStatus(VI_SUCCESS));
+        // The highest bands the modulator dialog offers.
+        QCOMPARE(tvkdwav_config_filters(vi, 4, 8, 8), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkdwav_config_NCO(vi, 1, 1, 125.5e6), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkdwav_config_QS(vi, 1, 0, 1, 1), ViStatus(VI_SUCCESS));
         QCOMPARE(tvkdwav_adjust_chans(vi, 1, 0.05, -0.025, -1.5), ViStatus(VI_SUCCESS));
@@ -253,9 +256,9 @@ private slots:
         QCOMPARE(b, ViUInt16(12));
         QCOMPARE(c, ViUInt16(1));
         QCOMPARE(tvkdwav_config_filters_q(vi, &a, &b, &c), ViStatus(VI_SUCCESS));
-        QCOMPARE(a, ViUInt16(1));
-        QCOMPARE(b, ViUInt16(2));
-        QCOMPARE(c, ViUInt16(4));
+        QCOMPARE(a, ViUInt16(4));
+        QCOMPARE(b, ViUInt16(8));
+        QCOMPARE(c, ViUInt16(8));
         QCOMPARE(tvkdwav_config_NCO_q(vi, &a, &b, &x), ViStatus(VI_SUCCESS));
         QCOMPARE(a, ViUInt16(1));
         QCOMPARE(b, ViUInt16(1));

@@ -64,6 +64,12 @@ private slots:
         QTest::newRow("negated set") << "[^VGU]?*" << QStringList{"TCPIP0::192.168.1.40::inst0::INSTR"};
         QTest::newRow("dot is literal") << "TCPIP0::192?168?*" << QStringList{"TCPIP0::192.168.1.40::inst0::INSTR"};
         QTest::newRow("plus needs one") << "USB0::0x0957::0x1796::MY[A-Z]+::INSTR" << QStringList();
+        // Empty alternatives repeated: once a backtracking hang.
+        QTest::newRow("repeated empty alternative") << "(?|)+Q" << QStringList();
+        QTest::newRow("repeated empty group") << "(()*|?)*INSTR" << all;
+        QTest::newRow("254 characters, deeply nested")
+            << QString(126, '(') + "?*" + QString(126, ')') << all;
+        QTest::newRow("escaped letter") << "\\GPIB0::22::INSTR" << QStringList{"GPIB0::22::INSTR"};
     }
 
     void expressionsMatchLikeVisa()
@@ -84,6 +90,13 @@ private slots:
         QTest::newRow("leading star") << QByteArray("*VXI");
         QTest::newRow("attribute condition") << QByteArray("?*{VI_ATTR_SLOT==3}");
         QTest::newRow("trailing backslash") << QByteArray("VXI\\");
+        QTest::newRow("stray parenthesis") << QByteArray("VXI)?*");
+        QTest::newRow("unclosed group") << QByteArray("(VXI?*");
+        QTest::newRow("repeated repeat") << QByteArray("VXI?**");
+        QTest::newRow("reversed range") << QByteArray("GPIB[9-0]?*");
+        QTest::newRow("longer than VISA allows") << QByteArray(256, '?');
+        QTest::newRow("20000 nested groups") << QByteArray(20000, '(') + "?" + QByteArray(20000, ')');
+        QTest::newRow("50000 characters") << QByteArray(50000, 'V');
     }
 
     void malformedExpressionsAreRefused()

@@ -5,6 +5,7 @@
 // mainwindow-afg-signals.png (channel 1 harmonic with FM, channel 2 multilevel) and
 // one picture of each settings dialog as its button opens it.
 
+#include "MainApp.h"
 #include "MainWindow.h"
 #include "WindowTestSupport.h"
 
@@ -95,7 +96,8 @@ void showSignals(QWidget *window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(images);
+    // The panel's own set-up: its images and the stand-in for the forms' font.
+    MainApp::instance()->initApplication(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
         return 2;

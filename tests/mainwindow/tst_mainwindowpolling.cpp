@@ -45,6 +45,7 @@ private slots:
     void temperaturesShownWithTwoDecimals();
     void failingStateQueryShowsError();
     void awaitingEventFollowsTheModule();
+    void unchangedStateBuildsNoIcon();
     void stateIconCodes_data();
     void stateIconCodes();
 };
@@ -213,6 +214,33 @@ void TestMainWindowPolling::awaitingEventFollowsTheModule()
     QTRY_COMPARE_WITH_TIMEOUT(indicatorText(&window), QStringLiteral("Generating"), 10000);
     QCOMPARE(startButtonState(&window), 1);
     QVERIFY(module->isGenerating());
+}
+
+// Every new icon fills the pixmap cache when painted; a poll that finds the
+// state unchanged keeps the icons it has.
+void TestMainWindowPolling::unchangedStateBuildsNoIcon()
+{
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    auto *indicator = window.findChild<QPushButton *>(QStringLiteral("stateIndicatorPushButton"));
+    auto *start = window.findChild<QPushButton *>(QStringLiteral("startDWAVPushButton"));
+    auto poll = [&window] { QVERIFY(QMetaObject::invokeMethod(&window, "onTimeoutEvent")); };
+    poll();
+    QCOMPARE(indicatorText(&window), QStringLiteral("No generation"));
+    const qint64 indicatorIcon = indicator->icon().cacheKey();
+    const qint64 startIcon = start->icon().cacheKey();
+    poll();
+    poll();
+    QCOMPARE(indicator->icon().cacheKey(), indicatorIcon);
+    QCOMPARE(start->icon().cacheKey(), startIcon);
+
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("configDWAVPushButton")), Qt::LeftButton);
+    QTest::mouseClick(start, Qt::LeftButton);
+    poll();
+    QCOMPARE(indicatorText(&window), QStringLiteral("Generating"));
+    QVERIFY(indicator->icon().cacheKey() != indicatorIcon);
+    QCOMPARE(startButtonState(&window), 1);
 }
 
 void TestMainWindowPolling::stateIconCodes_data()
