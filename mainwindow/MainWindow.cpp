@@ -230,19 +230,8 @@ void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
         }
     }
 
-    if (withPanelSettings) {
-        form->autoConfigCheckBox->setChecked(module->autoConfig());
-        if (module->currentPanelTabIndex() == 0)
-            on_showAFGPagePushButton_clicked();
-        else if (module->currentPanelTabIndex() == 1)
-            on_showAWGPagePushButton_clicked();
-        form->AWGLoadingFilePathLineEdit->setText(module->awgLoadingFilePath());
-        form->AWGSavingFilePathLineEdit->setText(module->awgSavingFilePath());
-        form->queryConfigParametersCheckBox->setChecked(module->querySettingsParameters());
-        const QString awgDataFile = module->awgParameter(QStringLiteral("dataFilePath")).toString();
-        if (!awgDataFile.isEmpty())
-            form->AWGLoadingFilePathLineEdit->setText(awgDataFile);
-    }
+    if (withPanelSettings)
+        refreshPanelSettings();
     --refreshDepth;
 }
 

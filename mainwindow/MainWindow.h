@@ -11,11 +11,13 @@ class CommonSettingsDialog;
 class DWAVModule;
 class QuadratureModulationDialog;
 class SettingsDialog;
+struct AwgFileHeader;
 class QPoint;
 class QCloseEvent;
 class QFileDialog;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -55,6 +57,8 @@ public:
     // bound widgets locked, so filling never reaches the module nor starts a
     // configuration; run again after a language switch.
     void initComboBoxes();
+    // Saves the panel settings; the path is remembered once it can be written.
+    void saveSettingsToFile(const QString &path);
 
 signals:
     void chan1StateChanged(bool state);
@@ -170,6 +174,14 @@ private slots:
     void on_showCommonSettingsPushButton_clicked();
     void on_showQMSettingsPushButton_clicked();
     void onTimeoutEvent();
+    // AWG data files (MainWindowAWG.cpp).
+    void on_AWGLoadFromFilePushButton_clicked();
+    void on_AWGCompareFilesPushButton_clicked();
+    void on_AWGSaveToFilePushButton_clicked();
+    // Panel settings files (MainWindowSettings.cpp).
+    void actionLoadSettings_triggered();
+    void actionSaveSettings_triggered();
+    void actionSaveAsSettings_triggered();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -183,6 +195,10 @@ private:
     void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
+    QRadioButton *awgFieldButton(int field, int value) const;
+    bool applyAWGHeader(AwgFileHeader &header);
+    void loadSettingsFromFile(const QString &path);
+    void refreshPanelSettings();
 
     // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).
     void lockParameterWidgets();
@@ -241,4 +257,6 @@ private:
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
+    // The panel settings file last saved or loaded.
+    QString currentSettingsPath;
 };
