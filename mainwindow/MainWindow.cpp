@@ -2,10 +2,12 @@
 #include "ui_MainWindow.h"
 
 #include "BindingNames.h"
+#include "CalibrationDialog.h"
 #include "CommonWidgetFunctions.h"
 #include "DWAVModule.h"
 #include "Logger.h"
 #include "ParameterTypes.h"
+#include "ServiceDialog.h"
 
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
@@ -65,6 +67,9 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
 
+    calibrationDialog = new CalibrationDialog(module, this);
+    serviceDialog = new ServiceDialog(module, this);
+
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
@@ -98,6 +103,10 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
 MainWindow::~MainWindow()
 {
     pollingTimer->stop();
+    // A test or calibration still running on the pool calls the module:
+    // it has to end before the module's session goes.
+    serviceDialog->stopAndWait();
+    calibrationDialog->stopAndWait();
     // The module needs a moment after the reset before it takes the stop.
     module->reset();
     QThread::msleep(100);

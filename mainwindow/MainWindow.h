@@ -5,11 +5,13 @@
 #include <QString>
 #include <QVariant>
 
+class CalibrationDialog;
 class DWAVModule;
 class QCloseEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
+class ServiceDialog;
 
 namespace Ui {
 class MainWindow;
@@ -98,6 +100,10 @@ private:
     QList<QWidget *> boundWidgets;
     QTimer *pollingTimer = nullptr;
     bool versionChecked = false;
+    // Service and calibration panels; each may run a task of its own on
+    // the pool, which must end before the module is torn down.
+    CalibrationDialog *calibrationDialog = nullptr;
+    ServiceDialog *serviceDialog = nullptr;
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
