@@ -69,8 +69,10 @@ CalibrationDialog::CalibrationDialog(DWAVModule *module, QWidget *parent)
     buildCalibrationTable(ui->serviceCalibrationTableWidget, chanGroup);
     ui->calibrationPasswordLineEdit->setEchoMode(QLineEdit::PasswordEchoOnEdit);
     setWindowTitle(tr("Calibration panel"));
+    // Queued even when the task runs on this thread (a wait for a task the
+    // pool has not started yet runs it here): the slot waits for the task.
     connect(this, &CalibrationDialog::calibrationFinished, this,
-            &CalibrationDialog::onCalibrationFinished);
+            &CalibrationDialog::onCalibrationFinished, Qt::QueuedConnection);
     if (parent)
         setStyleSheet(parent->styleSheet());
     setWindowFlags(Qt::Window);

@@ -44,8 +44,12 @@ ServiceDialog::ServiceDialog(DWAVModule *module, QWidget *parent)
     setupButtonGroups();
     ui->ADCChan1RadioButton->setChecked(true);
 
-    connect(this, &ServiceDialog::testFinished, this, &ServiceDialog::onTestFinished);
-    connect(this, &ServiceDialog::showMessage, this, &ServiceDialog::onShowMessage);
+    // Queued even when the task runs on this thread (a wait for a task the
+    // pool has not started yet runs it here), so results keep their order.
+    connect(this, &ServiceDialog::testFinished, this, &ServiceDialog::onTestFinished,
+            Qt::QueuedConnection);
+    connect(this, &ServiceDialog::showMessage, this, &ServiceDialog::onShowMessage,
+            Qt::QueuedConnection);
 
     setWindowTitle(tr("Service panel"));
     if (parent)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QThreadPool>
 
 #include <cstring>
 #include <memory>
@@ -72,6 +73,7 @@ private slots:
     void tableShowsEveryCoefficient();
     void flashReadRefreshesEvenWhenItFails_data();
     void flashReadRefreshesEvenWhenItFails();
+    void windowWaitsForCalibrationBeforeClosing_data();
     void windowWaitsForCalibrationBeforeClosing();
 
 private:
@@ -278,17 +280,32 @@ void TestCalibrationDialog::flashReadRefreshesEvenWhenItFails()
     QCOMPARE(coefficients(&dialog).at(3), QString::number(now.kOffset[0], 'g', 6));
 }
 
+void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing_data()
+{
+    QTest::addColumn<bool>("poolFull");
+    QTest::newRow("task running") << false;
+    // The wait then runs the task on this thread.
+    QTest::newRow("task not started yet") << true;
+}
+
 void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing()
 {
+    QFETCH(bool, poolFull);
     char error[128] = {};
     QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_calibrate", 400000, error, sizeof error), 0);
     auto *window = new MainWindow(module.get());
     auto *dialog = window->findChild<CalibrationDialog *>();
     QVERIFY(dialog);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int reserved = poolFull ? pool->maxThreadCount() : 0;
+    for (int i = 0; i < reserved; ++i)
+        pool->reserveThread();
     startChannel(dialog, 0, 1);
     QVERIFY(dialog->isCalibrating());
     dwavbench_journal_clear();
     delete window;
+    for (int i = 0; i < reserved; ++i)
+        pool->releaseThread();
     const QStringList calls = functionsCalled();
     // Asked to stop, the task returns (its read-back included) before the reset.
     QCOMPARE(calls.mid(0, 3), QStringList({QStringLiteral("tvkdwav_stop_calibration"),
