@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QSemaphore>
 #include <QThreadPool>
+#include <QtConcurrent>
 
 #include <cstring>
 #include <memory>
@@ -296,16 +298,19 @@ void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing()
     auto *window = new MainWindow(module.get());
     auto *dialog = window->findChild<CalibrationDialog *>();
     QVERIFY(dialog);
+    // Every pool thread held busy, so the task waits in the queue.
+    QSemaphore busy;
     QThreadPool *pool = QThreadPool::globalInstance();
-    const int reserved = poolFull ? pool->maxThreadCount() : 0;
-    for (int i = 0; i < reserved; ++i)
-        pool->reserveThread();
+    const int blockers = poolFull ? pool->maxThreadCount() : 0;
+    for (int i = 0; i < blockers; ++i)
+        QtConcurrent::run([&busy] { busy.acquire(); });
+    QTRY_COMPARE(pool->activeThreadCount(), blockers);
     startChannel(dialog, 0, 1);
     QVERIFY(dialog->isCalibrating());
     dwavbench_journal_clear();
     delete window;
-    for (int i = 0; i < reserved; ++i)
-        pool->releaseThread();
+    busy.release(blockers);
+    pool->waitForDone();
     const QStringList calls = functionsCalled();
     // Asked to stop, the task returns (its read-back included) before the reset.
     QCOMPARE(calls.mid(0, 3), QStringList({QStringLiteral("tvkdwav_stop_calibration"),
