@@ -1,5 +1,4 @@
 #include "DialogTestSupport.h"
-#include "LogCapture.h"
 #include "MainWindow.h"
 #include "ServiceDialog.h"
 #include "TestMain.h"
