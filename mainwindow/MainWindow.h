@@ -8,6 +8,7 @@
 
 class ChanSettingsDialog;
 class CommonSettingsDialog;
+class CalibrationDialog;
 class DWAVModule;
 class QuadratureModulationDialog;
 class SettingsDialog;
@@ -22,6 +23,7 @@ class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
 class QTimer;
+class ServiceDialog;
 
 namespace Ui {
 class MainWindow;
@@ -254,6 +256,10 @@ private:
     ChanSettingsDialog *chanSettingsDialog = nullptr;
     CommonSettingsDialog *commonSettingsDialog = nullptr;
     QuadratureModulationDialog *qmSettingsDialog = nullptr;
+    // Service and calibration panels; each may run a task of its own on
+    // the pool, which must end before the module is torn down.
+    CalibrationDialog *calibrationDialog = nullptr;
+    ServiceDialog *serviceDialog = nullptr;
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
