@@ -5,6 +5,7 @@
 //     bench_configure [configurations per run]
 
 #include "AFGParameters.h"
+#include "BenchSetup.h"
 #include "DWAVModule.h"
 #include "Logger.h"
 #include "PointTables.h"
@@ -26,22 +27,6 @@
 #include <vector>
 
 namespace {
-
-const char *const carrier = "VXI0::4::INSTR";
-const int position = 1;
-
-const char *const benchText =
-    "[bench]\n"
-    "latency_us = 0\n"
-    "[resource VXI0::4::INSTR]\n"
-    "interface = vxi\n"
-    "manufacturer = 3702\n"
-    "model = 341\n"
-    "slot = 4\n"
-    "idn = KALVINT,TVKBASE-VXI,0400,2.4\n"
-    "carrier = yes\n"
-    "[module VXI0::4::INSTR 1]\n"
-    "serial = DW-B001\n";
 
 // The journal entries of the calls made since the last clear, as text.
 std::vector<std::string> journal()
@@ -184,25 +169,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    char error[256] = {0};
-    if (dwavbench_load_text(benchText, error, sizeof error) != 0) {
-        std::fprintf(stderr, "bench: %s\n", error);
-        return 1;
-    }
-    dwavbench_clear_faults();
-    dwavbench_set_latency_us(0);
-
-    ViSession carrierSession = 0;
-    if (tvkbase_init(carrier, 1, 1, &carrierSession) < 0) {
-        std::fprintf(stderr, "no carrier\n");
-        return 1;
-    }
     DWAVModule module;
-    module.setInitParams(carrierSession, position, 0, 0, nullptr);
-    if (module.initialize() != 0) {
-        std::fprintf(stderr, "the module did not initialise\n");
+    if (!BenchSetup::open(module))
         return 1;
-    }
     module.setQuerySettingsParameters(true);
     module.setQMParameter(QStringLiteral("useQM"), true);
 
@@ -257,6 +226,7 @@ int main(int argc, char **argv)
     std::printf("aim: panel overhead below 1000 us per configuration: %s (%.2f us)\n",
                 worst < 1000.0 ? "met" : "NOT met", worst);
 
+    const ViSession carrierSession = module.carrierSession();
     module.close();
     tvkbase_close(carrierSession);
     return 0;

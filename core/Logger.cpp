@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QPixmap>
@@ -125,6 +126,18 @@ bool Logger::isFileLoggingEnabled() const
 {
     QMutexLocker locker(m_mutex);
     return m_fileLogging;
+}
+
+bool Logger::isObserved(LoggerMessageType type) const
+{
+    if (type != LoggerPlain)
+        return true;
+    {
+        QMutexLocker locker(m_mutex);
+        if (m_fileLogging && m_stream)
+            return true;
+    }
+    return isSignalConnected(QMetaMethod::fromSignal(&Logger::logged));
 }
 
 void Logger::openLogFile()

@@ -52,6 +52,30 @@ public:
 
     void setFileLoggingEnabled(bool enabled);
     bool isFileLoggingEnabled() const;
+    // Whether a message of this type reaches anything at all: a plain one
+    // with file logging off reaches only whoever listens to logged(), so a
+    // caller can skip building millions of them.
+    bool isObserved(LoggerMessageType type) const;
+
+    // Switches file logging on or off for as long as it lives, then puts
+    // back what was there, on every way out.
+    class FileLoggingScope
+    {
+    public:
+        FileLoggingScope(Logger *logger, bool enabled)
+            : m_logger(logger)
+            , m_was(logger->isFileLoggingEnabled())
+        {
+            logger->setFileLoggingEnabled(enabled);
+        }
+        ~FileLoggingScope() { m_logger->setFileLoggingEnabled(m_was); }
+        FileLoggingScope(const FileLoggingScope &) = delete;
+        FileLoggingScope &operator=(const FileLoggingScope &) = delete;
+
+    private:
+        Logger *m_logger;
+        bool m_was;
+    };
 
     void openLogFile();
     void closeLogFile();

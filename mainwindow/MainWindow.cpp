@@ -2,10 +2,12 @@
 #include "ui_MainWindow.h"
 
 #include "BindingNames.h"
+#include "CalibrationDialog.h"
 #include "CommonWidgetFunctions.h"
 #include "DWAVModule.h"
 #include "Logger.h"
 #include "ParameterTypes.h"
+#include "ServiceDialog.h"
 
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
@@ -65,6 +67,8 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     connect(form->AWGSavingFilePathLineEdit, SIGNAL(textEdited(QString)),
             module, SLOT(setAWGSavingFilePath(QString)));
     createSettingsDialogs();
+    calibrationDialog = new CalibrationDialog(module, this);
+    serviceDialog = new ServiceDialog(module, this);
 
     // Start on the multilevel form with LFM chosen; the refresh below then
     // selects the module's values, running the slots of every selector whose
@@ -114,6 +118,10 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
 MainWindow::~MainWindow()
 {
     pollingTimer->stop();
+    // A test or calibration still running on the pool calls the module:
+    // it has to end before the module's session goes.
+    serviceDialog->stopAndWait();
+    calibrationDialog->stopAndWait();
     releaseModule();
     Logger *logger = Logger::instance(position);
     logger->setMessageLabel(nullptr);
@@ -239,19 +247,8 @@ void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
         }
     }
 
-    if (withPanelSettings) {
-        form->autoConfigCheckBox->setChecked(module->autoConfig());
-        if (module->currentPanelTabIndex() == 0)
-            on_showAFGPagePushButton_clicked();
-        else if (module->currentPanelTabIndex() == 1)
-            on_showAWGPagePushButton_clicked();
-        form->AWGLoadingFilePathLineEdit->setText(module->awgLoadingFilePath());
-        form->AWGSavingFilePathLineEdit->setText(module->awgSavingFilePath());
-        form->queryConfigParametersCheckBox->setChecked(module->querySettingsParameters());
-        const QString awgDataFile = module->awgParameter(QStringLiteral("dataFilePath")).toString();
-        if (!awgDataFile.isEmpty())
-            form->AWGLoadingFilePathLineEdit->setText(awgDataFile);
-    }
+    if (withPanelSettings)
+        refreshPanelSettings();
     --refreshDepth;
 }
 

@@ -8,20 +8,24 @@
 
 class ChanSettingsDialog;
 class CommonSettingsDialog;
+class CalibrationDialog;
 class DWAVModule;
 class QAction;
 class QuadratureModulationDialog;
 class SettingsDialog;
+struct AwgFileHeader;
 class QPoint;
 class QCloseEvent;
 class QFileDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
 class QTimer;
+class ServiceDialog;
 class QTranslator;
 
 namespace Ui {
@@ -58,6 +62,8 @@ public:
     // bound widgets locked, so filling never reaches the module nor starts a
     // configuration; run again after a language switch.
     void initComboBoxes();
+    // Saves the panel settings; the path is remembered once it can be written.
+    void saveSettingsToFile(const QString &path);
 
 signals:
     void chan1StateChanged(bool state);
@@ -173,9 +179,19 @@ private slots:
     void on_showCommonSettingsPushButton_clicked();
     void on_showQMSettingsPushButton_clicked();
     void onTimeoutEvent();
+    // AWG data files (MainWindowAWG.cpp).
+    void on_AWGLoadFromFilePushButton_clicked();
+    void on_AWGCompareFilesPushButton_clicked();
+    void on_AWGSaveToFilePushButton_clicked();
+    // Panel settings files (MainWindowSettings.cpp).
+    void actionLoadSettings_triggered();
+    void actionSaveSettings_triggered();
+    void actionSaveAsSettings_triggered();
     // Menus and actions.
     void actionQuit_triggered();
     void actionHelp_triggered();
+    void actionServicePanel_triggered();
+    void actionCalibrationPanel_triggered();
     // Language: toggles between Russian and English.
     void switchLanguage();
     void retranslateUi();
@@ -192,6 +208,10 @@ private:
     void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
+    QRadioButton *awgFieldButton(int field, int value) const;
+    bool applyAWGHeader(AwgFileHeader &header);
+    void loadSettingsFromFile(const QString &path);
+    void refreshPanelSettings();
     void updateWindowTitle();
     void createActions();
     void setActionTexts();
@@ -251,9 +271,15 @@ private:
     ChanSettingsDialog *chanSettingsDialog = nullptr;
     CommonSettingsDialog *commonSettingsDialog = nullptr;
     QuadratureModulationDialog *qmSettingsDialog = nullptr;
+    // Service and calibration panels; each may run a task of its own on
+    // the pool, which must end before the module is torn down.
+    CalibrationDialog *calibrationDialog = nullptr;
+    ServiceDialog *serviceDialog = nullptr;
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
+    // The panel settings file last saved or loaded.
+    QString currentSettingsPath;
 
     QAction *loadSettingsAction = nullptr;
     QAction *saveSettingsAction = nullptr;

@@ -2,7 +2,9 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CalibrationDialog.h"
 #include "Dimensions.h"
+#include "ServiceDialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,6 +39,8 @@ void MainWindow::switchLanguage()
     Dimensions::instance()->fillDimensions();
     retranslateUi();
     retranslateSettingsDialogs();
+    calibrationDialog->retranslate();
+    serviceDialog->retranslate();
 
     // The whole title, so that with several panels open each still names
     // its module.

@@ -1,7 +1,10 @@
-// Actions, menus and the small slots behind the close and help actions.
+// Actions, menus and the small slots behind the close, help, service and
+// calibration actions.
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+#include "CalibrationDialog.h"
+#include "ServiceDialog.h"
 #include "UserManual.h"
 
 #include <QAction>
@@ -23,12 +26,12 @@ void MainWindow::createActions()
         const char *slot;
     } actions[] = {
         {&loadSettingsAction, "loadSettingsAction", ":/images/document-open.svg",
-         QKeySequence(QKeySequence::Open), nullptr},
+         QKeySequence(QKeySequence::Open), SLOT(actionLoadSettings_triggered())},
         {&saveSettingsAction, "saveSettingsAction", ":/images/document-save.svg",
-         QKeySequence(QKeySequence::Save), nullptr},
+         QKeySequence(QKeySequence::Save), SLOT(actionSaveSettings_triggered())},
         // Spelled out: the platform's Save As key is not Ctrl+Shift+S everywhere.
         {&saveAsSettingsAction, "saveAsSettingsAction", ":/images/document-save-as.svg",
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), SLOT(actionSaveAsSettings_triggered())},
         {&helpAction, "helpAction", ":/images/help-browser.svg",
          QKeySequence(QKeySequence::HelpContents), SLOT(actionHelp_triggered())},
         {&languageAction, "languageAction", ":/images/preferences-desktop-locale.svg",
@@ -36,17 +39,16 @@ void MainWindow::createActions()
         {&quitAction, "quitAction", ":/images/system-log-out.svg",
          QKeySequence(QKeySequence::Quit), SLOT(actionQuit_triggered())},
         {&servicePanelAction, "servicePanelAction", ":/images/IndustriesIcon_ProcessControl.png",
-         QKeySequence(), nullptr},
+         QKeySequence(), SLOT(actionServicePanel_triggered())},
         {&calibrationPanelAction, "calibrationPanelAction", ":/images/applications-system.svg",
-         QKeySequence(), nullptr},
+         QKeySequence(), SLOT(actionCalibrationPanel_triggered())},
     };
     for (const auto &a : actions) {
         *a.action = new QAction(QIcon(QString::fromLatin1(a.icon)), QString(), this);
         (*a.action)->setObjectName(QString::fromLatin1(a.name));
         if (!a.shortcut.isEmpty())
             (*a.action)->setShortcut(a.shortcut);
-        if (a.slot)
-            connect(*a.action, SIGNAL(triggered()), this, a.slot);
+        connect(*a.action, SIGNAL(triggered()), this, a.slot);
     }
     setActionTexts();
     // The first language switch, right after the menus, replaces this text.
@@ -118,4 +120,19 @@ void MainWindow::actionHelp_triggered()
 {
     const QString program = QDir::fromNativeSeparators(QCoreApplication::applicationFilePath());
     QDesktopServices::openUrl(UserManual::url(program));
+}
+
+// Both panels are non-modal; one already open behind the window comes to the front.
+void MainWindow::actionServicePanel_triggered()
+{
+    serviceDialog->show();
+    serviceDialog->raise();
+    serviceDialog->activateWindow();
+}
+
+void MainWindow::actionCalibrationPanel_triggered()
+{
+    calibrationDialog->show();
+    calibrationDialog->raise();
+    calibrationDialog->activateWindow();
 }

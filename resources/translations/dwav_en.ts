@@ -2,6 +2,266 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AwgTransfer</name>
+    <message>
+        <source>Returned status (%1) Message: %2</source>
+        <translation>Returned status (%1) Message: %2</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>Loading AWG data</source>
+        <translation>Loading AWG data</translation>
+    </message>
+    <message>
+        <source>Loading AWG data failed</source>
+        <translation>Loading AWG data failed</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a packet of %1 samples</source>
+        <translation>Not enough memory for a packet of %1 samples</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>Cannot read file: %1</translation>
+    </message>
+    <message>
+        <source>Data stream has reached the end before the whole claimed data was read!</source>
+        <translation>Data stream has reached the end before the whole claimed data was read!</translation>
+    </message>
+    <message>
+        <source>Load of AWG points failed</source>
+        <translation>Load of AWG points failed</translation>
+    </message>
+    <message>
+        <source>Not all points have been stored in the RAM</source>
+        <translation>Not all points have been stored in the RAM</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Load of AWG points was successfull</source>
+        <translation>Load of AWG points was successfull</translation>
+    </message>
+    <message>
+        <source>Saving AWG data to file failed</source>
+        <translation>Saving AWG data to file failed</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Cannot open file %1!</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Cannot write file %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving AWG points failed</source>
+        <translation>Saving AWG points failed</translation>
+    </message>
+    <message>
+        <source>Saving AWG points successfull</source>
+        <translation>Saving AWG points successfull</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Start calibration</translation>
+    </message>
+    <message>
+        <source>Access control</source>
+        <translation>Access control</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Read ROM</source>
+        <translation>Read ROM</translation>
+    </message>
+    <message>
+        <source>Write ROM</source>
+        <translation>Write ROM</translation>
+    </message>
+    <message>
+        <source>Calibration results</source>
+        <translation>Calibration results</translation>
+    </message>
+    <message>
+        <source>Calibration panel</source>
+        <translation>Calibration panel</translation>
+    </message>
+    <message>
+        <source>Calibration is in progress. Wait for it finished...</source>
+        <translation>Calibration is in progress. Wait for it finished...</translation>
+    </message>
+    <message>
+        <source>Calibration data was successfully loaded from EEPROM</source>
+        <translation>Calibration data was successfully loaded from EEPROM</translation>
+    </message>
+    <message>
+        <source>Loading calibration data from EEPROM failed</source>
+        <translation>Loading calibration data from EEPROM failed</translation>
+    </message>
+    <message>
+        <source>Calibration data was successfully saved to EEPROM</source>
+        <translation>Calibration data was successfully saved to EEPROM</translation>
+    </message>
+    <message>
+        <source>Saving calibration data to EEPROM failed</source>
+        <translation>Saving calibration data to EEPROM failed</translation>
+    </message>
+    <message>
+        <source>DWAV is not initialized!</source>
+        <translation>DWAV is not initialized!</translation>
+    </message>
+    <message>
+        <source>Cannot start calibration</source>
+        <translation>Cannot start calibration</translation>
+    </message>
+    <message>
+        <source>Calibration restricted</source>
+        <translation>Calibration restricted</translation>
+    </message>
+    <message>
+        <source>For calibration please run &quot;%1&quot; from panel installation folder.</source>
+        <translation>For calibration please run &quot;%1&quot; from panel installation folder.</translation>
+    </message>
+    <message>
+        <source>To start calibration please check channel in calibration table.</source>
+        <translation>To start calibration please check channel in calibration table.</translation>
+    </message>
+    <message>
+        <source>ADC calibration message</source>
+        <translation>ADC calibration message</translation>
+    </message>
+    <message>
+        <source>Connect DWAV channel 1 output to &quot;Контроль&quot; input on DWAV front module panel with SMB-SMB cable</source>
+        <translation>Connect DWAV channel 1 output to &quot;Контроль&quot; input on DWAV front module panel with SMB-SMB cable</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration connection</source>
+        <translation>Channel %1 calibration connection</translation>
+    </message>
+    <message>
+        <source>Connect &quot;КН%1&quot; output to &quot;HI&quot; and &quot;LO&quot; inputs of multimeter Agilent 3458A</source>
+        <translation>Connect &quot;КН%1&quot; output to &quot;HI&quot; and &quot;LO&quot; inputs of multimeter Agilent 3458A</translation>
+    </message>
+    <message>
+        <source>Calibration started for chan %1...</source>
+        <translation>Calibration started for chan %1...</translation>
+    </message>
+    <message>
+        <source>1/I</source>
+        <translation>1/I</translation>
+    </message>
+    <message>
+        <source>2/Q</source>
+        <translation>2/Q</translation>
+    </message>
+    <message>
+        <source>Calibration error</source>
+        <translation>Calibration error</translation>
+    </message>
+    <message>
+        <source>Library &quot;hp3458a.dll&quot; needed for calibration is not found!
+To perform calibration try executing panel from panel installation folder (e.g. C:/VXIPNP/WINNT/TVKDWAV).</source>
+        <translation>Library &quot;hp3458a.dll&quot; needed for calibration is not found!
+To perform calibration try executing panel from panel installation folder (e.g. C:/VXIPNP/WINNT/TVKDWAV).</translation>
+    </message>
+    <message>
+        <source>Calibration succeeded!</source>
+        <translation>Calibration succeeded!</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>Chan</source>
+        <translation>Chan</translation>
+    </message>
+    <message>
+        <source>Range/Rn</source>
+        <translation>Range/Rn</translation>
+    </message>
+    <message>
+        <source>Coefficient type</source>
+        <translation>Coefficient type</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>1 V</source>
+        <translation>1 V</translation>
+    </message>
+    <message>
+        <source>10 V</source>
+        <translation>10 V</translation>
+    </message>
+    <message>
+        <source>AUX DAC</source>
+        <translation>AUX DAC</translation>
+    </message>
+    <message>
+        <source>DAC Gain</source>
+        <translation>DAC Gain</translation>
+    </message>
+    <message>
+        <source>N OFFSET</source>
+        <translation>N OFFSET</translation>
+    </message>
+    <message>
+        <source>K OFFSET</source>
+        <translation>K OFFSET</translation>
+    </message>
+    <message>
+        <source>Control 1:1</source>
+        <translation>Control 1:1</translation>
+    </message>
+    <message>
+        <source>Control 1:5</source>
+        <translation>Control 1:5</translation>
+    </message>
+    <message>
+        <source>50 Ohm</source>
+        <translation>50 Ohm</translation>
+    </message>
+    <message>
+        <source>100 kOhm</source>
+        <translation>100 kOhm</translation>
+    </message>
+    <message>
+        <source>ADC Offset</source>
+        <translation>ADC Offset</translation>
+    </message>
+    <message>
+        <source>ADC Range</source>
+        <translation>ADC Range</translation>
+    </message>
+</context>
+<context>
     <name>ChanSettingsDialog</name>
     <message>
         <source>Dialog</source>
@@ -984,6 +1244,110 @@
         <source>Select file with points</source>
         <translation>Select file with points</translation>
     </message>
+    <message>
+        <source>Chan configuration error</source>
+        <translation>Chan configuration error</translation>
+    </message>
+    <message>
+        <source>Output mode configuration error</source>
+        <translation>Output mode configuration error</translation>
+    </message>
+    <message>
+        <source>Start mode configuration error</source>
+        <translation>Start mode configuration error</translation>
+    </message>
+    <message>
+        <source>Data format configuration error</source>
+        <translation>Data format configuration error</translation>
+    </message>
+    <message>
+        <source>Load of AWG data failed - file format is unacceptable</source>
+        <translation>Load of AWG data failed - file format is unacceptable</translation>
+    </message>
+    <message>
+        <source>Loading AWG data failed</source>
+        <translation>Loading AWG data failed</translation>
+    </message>
+    <message>
+        <source>File name is not specified</source>
+        <translation>File name is not specified</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes, fewer than the %2 bytes of its header</source>
+        <translation>The file holds %1 bytes, fewer than the %2 bytes of its header</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes, but its header needs %2 bytes; nothing was loaded</source>
+        <translation>The file holds %1 bytes, but its header needs %2 bytes; nothing was loaded</translation>
+    </message>
+    <message>
+        <source>Load of AWG points failed: configuration finished with errors!</source>
+        <translation>Load of AWG points failed: configuration finished with errors!</translation>
+    </message>
+    <message>
+        <source>Saving AWG data to file failed</source>
+        <translation>Saving AWG data to file failed</translation>
+    </message>
+    <message>
+        <source>DWAV is not initialized</source>
+        <translation>DWAV is not initialized</translation>
+    </message>
+    <message>
+        <source>Comparison of AWG data files failed</source>
+        <translation>Comparison of AWG data files failed</translation>
+    </message>
+    <message>
+        <source>File comparison</source>
+        <translation>File comparison</translation>
+    </message>
+    <message>
+        <source>Data stream has reached the end before the whole claimed data was read!</source>
+        <translation>Data stream has reached the end before the whole claimed data was read!</translation>
+    </message>
+    <message>
+        <source>Error: end of file reached before comparison ended</source>
+        <translation>Error: end of file reached before comparison ended</translation>
+    </message>
+    <message>
+        <source>Data comparison failed: data1 (%1) != data2 (%2)</source>
+        <translation>Data comparison failed: data1 (%1) != data2 (%2)</translation>
+    </message>
+    <message>
+        <source>Files are NOT match!</source>
+        <translation>Files are NOT match!</translation>
+    </message>
+    <message>
+        <source>%1 file size is bigger than expected</source>
+        <translation>%1 file size is bigger than expected</translation>
+    </message>
+    <message>
+        <source>Files MATCH!</source>
+        <translation>Files MATCH!</translation>
+    </message>
+    <message>
+        <source>Load DWAV Panel settings from file</source>
+        <translation>Load DWAV Panel settings from file</translation>
+    </message>
+    <message>
+        <source>Save DWAV Panel settings to file</source>
+        <translation>Save DWAV Panel settings to file</translation>
+    </message>
+    <message>
+        <source>Loading failed</source>
+        <translation>Loading failed</translation>
+    </message>
+    <message>
+        <source>Loaded successfully</source>
+        <translation>Loaded successfully</translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation>Saving failed</translation>
+    </message>
+    <message>
+        <source>Saved successfully</source>
+        <translation>Saved successfully</translation>
+    </message>
 </context>
 <context>
     <name>PointTables</name>
@@ -1149,6 +1513,227 @@
     <message>
         <source>Off</source>
         <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Self control</source>
+        <translation>Self control</translation>
+    </message>
+    <message>
+        <source>OK off</source>
+        <translation>OK off</translation>
+    </message>
+    <message>
+        <source>RAM Test</source>
+        <translation>RAM Test</translation>
+    </message>
+    <message>
+        <source>Test channel 1</source>
+        <translation>Test channel 1</translation>
+    </message>
+    <message>
+        <source>Test channel 2</source>
+        <translation>Test channel 2</translation>
+    </message>
+    <message>
+        <source>Run Tests</source>
+        <translation>Run Tests</translation>
+    </message>
+    <message>
+        <source>Cycle tests</source>
+        <translation>Cycle tests</translation>
+    </message>
+    <message>
+        <source>RAM Test parameters</source>
+        <translation>RAM Test parameters</translation>
+    </message>
+    <message>
+        <source>Initial address</source>
+        <translation>Initial address</translation>
+    </message>
+    <message>
+        <source>Num kilo samples</source>
+        <translation>Num kilo samples</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Read only</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>Input ADC</source>
+        <translation>Input ADC</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Channel 2</translation>
+    </message>
+    <message>
+        <source>Input &quot;Control&quot;</source>
+        <translation>Input &quot;Control&quot;</translation>
+    </message>
+    <message>
+        <source>Input &quot;Control&quot; 1:5</source>
+        <translation>Input &quot;Control&quot; 1:5</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Poll</source>
+        <translation>Poll</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Service panel</source>
+        <translation>Service panel</translation>
+    </message>
+    <message>
+        <source>Running 0</source>
+        <translation>Running 0</translation>
+    </message>
+    <message>
+        <source>Running 1</source>
+        <translation>Running 1</translation>
+    </message>
+    <message>
+        <source>Address 16 bits</source>
+        <translation>Address 16 bits</translation>
+    </message>
+    <message>
+        <source>Address 32 bits</source>
+        <translation>Address 32 bits</translation>
+    </message>
+    <message>
+        <source>Selftest</source>
+        <translation>Selftest</translation>
+    </message>
+    <message>
+        <source>Test OK Off 1</source>
+        <translation>Test OK Off 1</translation>
+    </message>
+    <message>
+        <source>AFG Test channel 1</source>
+        <translation>AFG Test channel 1</translation>
+    </message>
+    <message>
+        <source>AFG Test channel 2</source>
+        <translation>AFG Test channel 2</translation>
+    </message>
+    <message>
+        <source>Connect following connectors via cables SMB-SMB:
+ - SF OUT with SF IN
+ - I/CH1 with START
+ - Q/CH2 with CONTROL</source>
+        <translation>Connect following connectors via cables SMB-SMB:
+ - SF OUT with SF IN
+ - I/CH1 with START
+ - Q/CH2 with CONTROL</translation>
+    </message>
+    <message>
+        <source>Connect &quot;CH%1&quot; output of DWAV with inputs &quot;HI&quot; and &quot;LO&quot; of multimeter Agilent 3458A via cable SMB-QRV310</source>
+        <translation>Connect &quot;CH%1&quot; output of DWAV with inputs &quot;HI&quot; and &quot;LO&quot; of multimeter Agilent 3458A via cable SMB-QRV310</translation>
+    </message>
+    <message>
+        <source>Tests cannot be started because DWAV was not initialized!
+</source>
+        <translation>Tests cannot be started because DWAV was not initialized!
+</translation>
+    </message>
+    <message>
+        <source>Tests started...
+</source>
+        <translation>Tests started...
+</translation>
+    </message>
+    <message>
+        <source> has finished. Result code - %1
+</source>
+        <translation> has finished. Result code - %1
+</translation>
+    </message>
+    <message>
+        <source>Test message - </source>
+        <translation>Test message - </translation>
+    </message>
+    <message>
+        <source>All tests finished.
+</source>
+        <translation>All tests finished.
+</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Calibration date</source>
+        <translation>Calibration date</translation>
+    </message>
+    <message>
+        <source>Save points to file</source>
+        <translation>Save points to file</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Couldn&apos;t open file %1</translation>
+    </message>
+    <message>
+        <source>Saving tests protocol failed</source>
+        <translation>Saving tests protocol failed</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write file %1</source>
+        <translation>Couldn&apos;t write file %1</translation>
     </message>
 </context>
 </TS>

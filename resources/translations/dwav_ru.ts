@@ -2,6 +2,266 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AwgTransfer</name>
+    <message>
+        <source>Returned status (%1) Message: %2</source>
+        <translation>Возвращённый статус (%1) Сообщение: %2</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>Loading AWG data</source>
+        <translation>Загрузка данных AWG</translation>
+    </message>
+    <message>
+        <source>Loading AWG data failed</source>
+        <translation>Не удалось загрузить данные AWG</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a packet of %1 samples</source>
+        <translation>Недостаточно памяти для пакета из %1 отсчётов</translation>
+    </message>
+    <message>
+        <source>Cannot read file: %1</source>
+        <translation>Не удаётся прочитать файл: %1</translation>
+    </message>
+    <message>
+        <source>Data stream has reached the end before the whole claimed data was read!</source>
+        <translation>Поток данных закончился раньше, чем были прочитаны все заявленные данные!</translation>
+    </message>
+    <message>
+        <source>Load of AWG points failed</source>
+        <translation>Не удалось загрузить точки AWG</translation>
+    </message>
+    <message>
+        <source>Not all points have been stored in the RAM</source>
+        <translation>Не все точки сохранены в ОЗУ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Load of AWG points was successfull</source>
+        <translation>Точки AWG успешно загружены</translation>
+    </message>
+    <message>
+        <source>Saving AWG data to file failed</source>
+        <translation>Не удалось сохранить данные AWG в файл</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Не удаётся открыть файл %1!</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Не удаётся записать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving AWG points failed</source>
+        <translation>Не удалось сохранить точки AWG</translation>
+    </message>
+    <message>
+        <source>Saving AWG points successfull</source>
+        <translation>Точки AWG успешно сохранены</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>Start calibration</source>
+        <translation>Начать калибровку</translation>
+    </message>
+    <message>
+        <source>Access control</source>
+        <translation>Контроль доступа</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Ввод</translation>
+    </message>
+    <message>
+        <source>Read ROM</source>
+        <translation>Чтение ПЗУ</translation>
+    </message>
+    <message>
+        <source>Write ROM</source>
+        <translation>Запись ПЗУ</translation>
+    </message>
+    <message>
+        <source>Calibration results</source>
+        <translation>Результаты калибровки</translation>
+    </message>
+    <message>
+        <source>Calibration panel</source>
+        <translation>Панель калибровки</translation>
+    </message>
+    <message>
+        <source>Calibration is in progress. Wait for it finished...</source>
+        <translation>Идёт калибровка. Дождитесь её завершения...</translation>
+    </message>
+    <message>
+        <source>Calibration data was successfully loaded from EEPROM</source>
+        <translation>Калибровочные данные успешно загружены из ППЗУ</translation>
+    </message>
+    <message>
+        <source>Loading calibration data from EEPROM failed</source>
+        <translation>Не удалось загрузить калибровочные данные из ППЗУ</translation>
+    </message>
+    <message>
+        <source>Calibration data was successfully saved to EEPROM</source>
+        <translation>Калибровочные данные успешно сохранены в ППЗУ</translation>
+    </message>
+    <message>
+        <source>Saving calibration data to EEPROM failed</source>
+        <translation>Не удалось сохранить калибровочные данные в ППЗУ</translation>
+    </message>
+    <message>
+        <source>DWAV is not initialized!</source>
+        <translation>Модуль DWAV не инициализирован!</translation>
+    </message>
+    <message>
+        <source>Cannot start calibration</source>
+        <translation>Невозможно начать калибровку</translation>
+    </message>
+    <message>
+        <source>Calibration restricted</source>
+        <translation>Калибровка недоступна</translation>
+    </message>
+    <message>
+        <source>For calibration please run &quot;%1&quot; from panel installation folder.</source>
+        <translation>Для калибровки запустите «%1» из папки установки панели.</translation>
+    </message>
+    <message>
+        <source>To start calibration please check channel in calibration table.</source>
+        <translation>Чтобы начать калибровку, отметьте канал в таблице калибровки.</translation>
+    </message>
+    <message>
+        <source>ADC calibration message</source>
+        <translation>Калибровка АЦП</translation>
+    </message>
+    <message>
+        <source>Connect DWAV channel 1 output to &quot;Контроль&quot; input on DWAV front module panel with SMB-SMB cable</source>
+        <translation>Соедините выход канала 1 модуля DWAV со входом «Контроль» на передней панели модуля кабелем SMB-SMB</translation>
+    </message>
+    <message>
+        <source>Channel %1 calibration connection</source>
+        <translation>Подключение для калибровки канала %1</translation>
+    </message>
+    <message>
+        <source>Connect &quot;КН%1&quot; output to &quot;HI&quot; and &quot;LO&quot; inputs of multimeter Agilent 3458A</source>
+        <translation>Соедините выход «КН%1» со входами «HI» и «LO» мультиметра Agilent 3458A</translation>
+    </message>
+    <message>
+        <source>Calibration started for chan %1...</source>
+        <translation>Начата калибровка канала %1...</translation>
+    </message>
+    <message>
+        <source>1/I</source>
+        <translation>1/I</translation>
+    </message>
+    <message>
+        <source>2/Q</source>
+        <translation>2/Q</translation>
+    </message>
+    <message>
+        <source>Calibration error</source>
+        <translation>Ошибка калибровки</translation>
+    </message>
+    <message>
+        <source>Library &quot;hp3458a.dll&quot; needed for calibration is not found!
+To perform calibration try executing panel from panel installation folder (e.g. C:/VXIPNP/WINNT/TVKDWAV).</source>
+        <translation>Не найдена библиотека «hp3458a.dll», необходимая для калибровки!
+Для калибровки запустите панель из папки её установки (например, C:/VXIPNP/WINNT/TVKDWAV).</translation>
+    </message>
+    <message>
+        <source>Calibration succeeded!</source>
+        <translation>Калибровка успешно завершена!</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Калибровать</translation>
+    </message>
+    <message>
+        <source>Chan</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Range/Rn</source>
+        <translation>Диапазон/Rн</translation>
+    </message>
+    <message>
+        <source>Coefficient type</source>
+        <translation>Тип коэффициента</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Коэффициент</translation>
+    </message>
+    <message>
+        <source>1 V</source>
+        <translation>1 В</translation>
+    </message>
+    <message>
+        <source>10 V</source>
+        <translation>10 В</translation>
+    </message>
+    <message>
+        <source>AUX DAC</source>
+        <translation>Доп. ЦАП</translation>
+    </message>
+    <message>
+        <source>DAC Gain</source>
+        <translation>Усиление ЦАП</translation>
+    </message>
+    <message>
+        <source>N OFFSET</source>
+        <translation>N СМЕЩЕНИЕ</translation>
+    </message>
+    <message>
+        <source>K OFFSET</source>
+        <translation>K СМЕЩЕНИЕ</translation>
+    </message>
+    <message>
+        <source>Control 1:1</source>
+        <translation>Контроль 1:1</translation>
+    </message>
+    <message>
+        <source>Control 1:5</source>
+        <translation>Контроль 1:5</translation>
+    </message>
+    <message>
+        <source>50 Ohm</source>
+        <translation>50 Ом</translation>
+    </message>
+    <message>
+        <source>100 kOhm</source>
+        <translation>100 кОм</translation>
+    </message>
+    <message>
+        <source>ADC Offset</source>
+        <translation>Смещение АЦП</translation>
+    </message>
+    <message>
+        <source>ADC Range</source>
+        <translation>Диапазон АЦП</translation>
+    </message>
+</context>
+<context>
     <name>ChanSettingsDialog</name>
     <message>
         <source>Dialog</source>
@@ -984,6 +1244,110 @@
         <source>Select file with points</source>
         <translation>Выберите файл с точками</translation>
     </message>
+    <message>
+        <source>Chan configuration error</source>
+        <translation>Ошибка конфигурации каналов</translation>
+    </message>
+    <message>
+        <source>Output mode configuration error</source>
+        <translation>Ошибка конфигурации режима вывода</translation>
+    </message>
+    <message>
+        <source>Start mode configuration error</source>
+        <translation>Ошибка конфигурации режима запуска</translation>
+    </message>
+    <message>
+        <source>Data format configuration error</source>
+        <translation>Ошибка конфигурации формата данных</translation>
+    </message>
+    <message>
+        <source>Load of AWG data failed - file format is unacceptable</source>
+        <translation>Не удалось загрузить данные AWG — недопустимый формат файла</translation>
+    </message>
+    <message>
+        <source>Loading AWG data failed</source>
+        <translation>Не удалось загрузить данные AWG</translation>
+    </message>
+    <message>
+        <source>File name is not specified</source>
+        <translation>Не задано имя файла</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes, fewer than the %2 bytes of its header</source>
+        <translation>Файл содержит %1 байт — меньше, чем %2 байт его заголовка</translation>
+    </message>
+    <message>
+        <source>The file holds %1 bytes, but its header needs %2 bytes; nothing was loaded</source>
+        <translation>Файл содержит %1 байт, а по заголовку требуется %2 байт; ничего не загружено</translation>
+    </message>
+    <message>
+        <source>Load of AWG points failed: configuration finished with errors!</source>
+        <translation>Не удалось загрузить точки AWG: конфигурирование завершилось с ошибками!</translation>
+    </message>
+    <message>
+        <source>Saving AWG data to file failed</source>
+        <translation>Не удалось сохранить данные AWG в файл</translation>
+    </message>
+    <message>
+        <source>DWAV is not initialized</source>
+        <translation>DWAV не инициализирован</translation>
+    </message>
+    <message>
+        <source>Comparison of AWG data files failed</source>
+        <translation>Не удалось сравнить файлы данных AWG</translation>
+    </message>
+    <message>
+        <source>File comparison</source>
+        <translation>Сравнение файлов</translation>
+    </message>
+    <message>
+        <source>Data stream has reached the end before the whole claimed data was read!</source>
+        <translation>Поток данных закончился раньше, чем были прочитаны все заявленные данные!</translation>
+    </message>
+    <message>
+        <source>Error: end of file reached before comparison ended</source>
+        <translation>Ошибка: конец файла достигнут до окончания сравнения</translation>
+    </message>
+    <message>
+        <source>Data comparison failed: data1 (%1) != data2 (%2)</source>
+        <translation>Данные не совпали: data1 (%1) != data2 (%2)</translation>
+    </message>
+    <message>
+        <source>Files are NOT match!</source>
+        <translation>Файлы НЕ совпадают!</translation>
+    </message>
+    <message>
+        <source>%1 file size is bigger than expected</source>
+        <translation>Размер файла %1 больше ожидаемого</translation>
+    </message>
+    <message>
+        <source>Files MATCH!</source>
+        <translation>Файлы СОВПАДАЮТ!</translation>
+    </message>
+    <message>
+        <source>Load DWAV Panel settings from file</source>
+        <translation>Загрузить настройки панели DWAV из файла</translation>
+    </message>
+    <message>
+        <source>Save DWAV Panel settings to file</source>
+        <translation>Сохранить настройки панели DWAV в файл</translation>
+    </message>
+    <message>
+        <source>Loading failed</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Loaded successfully</source>
+        <translation>Загружено успешно</translation>
+    </message>
+    <message>
+        <source>Saving failed</source>
+        <translation>Ошибка сохранения</translation>
+    </message>
+    <message>
+        <source>Saved successfully</source>
+        <translation>Сохранено успешно</translation>
+    </message>
 </context>
 <context>
     <name>PointTables</name>
@@ -1149,6 +1513,227 @@
     <message>
         <source>Off</source>
         <translation>Выкл.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Версии</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Тесты</translation>
+    </message>
+    <message>
+        <source>Self control</source>
+        <translation>Самоконтроль</translation>
+    </message>
+    <message>
+        <source>OK off</source>
+        <translation>ОК выкл.</translation>
+    </message>
+    <message>
+        <source>RAM Test</source>
+        <translation>Тест ОЗУ</translation>
+    </message>
+    <message>
+        <source>Test channel 1</source>
+        <translation>Тест канала 1</translation>
+    </message>
+    <message>
+        <source>Test channel 2</source>
+        <translation>Тест канала 2</translation>
+    </message>
+    <message>
+        <source>Run Tests</source>
+        <translation>Запустить тесты</translation>
+    </message>
+    <message>
+        <source>Cycle tests</source>
+        <translation>Циклический запуск</translation>
+    </message>
+    <message>
+        <source>RAM Test parameters</source>
+        <translation>Параметры теста ОЗУ</translation>
+    </message>
+    <message>
+        <source>Initial address</source>
+        <translation>Начальный адрес</translation>
+    </message>
+    <message>
+        <source>Num kilo samples</source>
+        <translation>Число килоотсчётов</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Тест</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Только чтение</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>АЦП</translation>
+    </message>
+    <message>
+        <source>Input ADC</source>
+        <translation>Вход АЦП</translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation>Канал 1</translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation>Канал 2</translation>
+    </message>
+    <message>
+        <source>Input &quot;Control&quot;</source>
+        <translation>Вход «Контроль»</translation>
+    </message>
+    <message>
+        <source>Input &quot;Control&quot; 1:5</source>
+        <translation>Вход «Контроль» 1:5</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>В</translation>
+    </message>
+    <message>
+        <source>Cycle</source>
+        <translation>Цикл</translation>
+    </message>
+    <message>
+        <source>Poll</source>
+        <translation>Опрос</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Service panel</source>
+        <translation>Сервисная панель</translation>
+    </message>
+    <message>
+        <source>Running 0</source>
+        <translation>Бегущий 0</translation>
+    </message>
+    <message>
+        <source>Running 1</source>
+        <translation>Бегущая 1</translation>
+    </message>
+    <message>
+        <source>Address 16 bits</source>
+        <translation>Адрес 16 бит</translation>
+    </message>
+    <message>
+        <source>Address 32 bits</source>
+        <translation>Адрес 32 бит</translation>
+    </message>
+    <message>
+        <source>Selftest</source>
+        <translation>Самотестирование</translation>
+    </message>
+    <message>
+        <source>Test OK Off 1</source>
+        <translation>Тест ОК-выкл. 1</translation>
+    </message>
+    <message>
+        <source>AFG Test channel 1</source>
+        <translation>Тест АФГ канала 1</translation>
+    </message>
+    <message>
+        <source>AFG Test channel 2</source>
+        <translation>Тест АФГ канала 2</translation>
+    </message>
+    <message>
+        <source>Connect following connectors via cables SMB-SMB:
+ - SF OUT with SF IN
+ - I/CH1 with START
+ - Q/CH2 with CONTROL</source>
+        <translation>Соедините кабелями SMB-SMB следующие разъёмы:
+ - SF OUT с SF IN
+ - I/CH1 с START
+ - Q/CH2 с CONTROL</translation>
+    </message>
+    <message>
+        <source>Connect &quot;CH%1&quot; output of DWAV with inputs &quot;HI&quot; and &quot;LO&quot; of multimeter Agilent 3458A via cable SMB-QRV310</source>
+        <translation>Соедините выход «CH%1» модуля DWAV со входами «HI» и «LO» мультиметра Agilent 3458A кабелем SMB-QRV310</translation>
+    </message>
+    <message>
+        <source>Tests cannot be started because DWAV was not initialized!
+</source>
+        <translation>Тесты не могут быть запущены: модуль DWAV не инициализирован!
+</translation>
+    </message>
+    <message>
+        <source>Tests started...
+</source>
+        <translation>Тесты запущены...
+</translation>
+    </message>
+    <message>
+        <source> has finished. Result code - %1
+</source>
+        <translation> завершён. Код результата - %1
+</translation>
+    </message>
+    <message>
+        <source>Test message - </source>
+        <translation>Сообщение теста - </translation>
+    </message>
+    <message>
+        <source>All tests finished.
+</source>
+        <translation>Все тесты завершены.
+</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>Драйвер</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Панель</translation>
+    </message>
+    <message>
+        <source>Calibration date</source>
+        <translation>Дата калибровки</translation>
+    </message>
+    <message>
+        <source>Save points to file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open file %1</source>
+        <translation>Не удалось открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Saving tests protocol failed</source>
+        <translation>Не удалось сохранить протокол тестов</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write file %1</source>
+        <translation>Не удалось записать файл %1</translation>
     </message>
 </context>
 </TS>

@@ -3,13 +3,16 @@
 //   dwav_screenshot <folder>
 // writes mainwindow-afg.png, mainwindow-file-menu.png (its File menu open),
 // mainwindow-awg.png, mainwindow-generating.png, mainwindow-afg-signals.png
-// (channel 1 harmonic with FM, channel 2 multilevel) and one picture of each
-// settings dialog as its button opens it. It runs in the folder where the
-// build put the translation files, so the panel starts in Russian as it does
-// for the operator.
+// (channel 1 harmonic with FM, channel 2 multilevel), one picture of each
+// settings dialog as its button opens it, then service-panel.png after a test
+// run and calibration-panel.png after a flash read and a calibration of
+// channel 1. It runs in the folder where the build put the translation files,
+// so the panel starts in Russian as it does for the operator.
 
+#include "CalibrationDialog.h"
 #include "MainApp.h"
 #include "MainWindow.h"
+#include "ServiceDialog.h"
 #include "WindowTestSupport.h"
 
 #include <QApplication>
@@ -18,6 +21,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -120,6 +127,55 @@ void showSignals(QWidget *window)
     }
 }
 
+void check(QWidget *window, const char *name)
+{
+    if (auto *box = window->findChild<QCheckBox *>(QLatin1String(name)))
+        box->setChecked(true);
+}
+
+// Every test of the service panel, the connection prompts answered by the
+// closer, then one ADC reading.
+bool saveServicePanel(MainWindow &window, const QDir &folder)
+{
+    auto *service = window.findChild<ServiceDialog *>();
+    if (!service)
+        return false;
+    service->show();
+    for (const char *name : {"selfTestCheckBox", "OkOff_1CheckBox", "RAMTestCheckBox",
+                             "testAFGChan1CheckBox", "testAFGChan2CheckBox"})
+        check(service, name);
+    click(service, "runTestsPushButton");
+    settle(100);
+    while (service->isRunning())
+        settle(100);
+    click(service, "pollPushButton");
+    settle(300);
+    return save(service, folder, "service-panel.png");
+}
+
+// The calibration panel unlocked, the flash read and channel 1 calibrated.
+bool saveCalibrationPanel(MainWindow &window, DWAVModule *module, const QDir &folder)
+{
+    auto *calibration = window.findChild<CalibrationDialog *>();
+    if (!calibration)
+        return false;
+    module->setStandaloneProgram(true);
+    calibration->show();
+    calibration->findChild<QLineEdit *>(QStringLiteral("calibrationPasswordLineEdit"))
+        ->setText(QStringLiteral("glomix"));
+    click(calibration, "checkPasswordPushButton");
+    click(calibration, "readROMPushButton");
+    auto *table = calibration->findChild<QTableWidget *>(QStringLiteral("serviceCalibrationTableWidget"));
+    if (QWidget *cell = table ? table->cellWidget(0, 0) : nullptr)
+        cell->findChild<QRadioButton *>()->setChecked(true);
+    click(calibration, "startCalibrationPushButton");
+    settle(300);
+    while (calibration->isCalibrating())
+        settle(100);
+    settle(300);
+    return save(calibration, folder, "calibration-panel.png");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -165,6 +221,7 @@ int main(int argc, char **argv)
         showSignals(&window);
         settle(300);
         ok = save(&window, folder, "mainwindow-afg-signals.png") && ok;
+
         const struct {
             const char *button;
             const char *dialog;
@@ -180,6 +237,8 @@ int main(int argc, char **argv)
             QWidget *shown = window.findChild<QWidget *>(QLatin1String(d.dialog));
             ok = shown && save(shown, folder, d.file) && ok;
         }
+        ok = saveServicePanel(window, folder) && ok;
+        ok = saveCalibrationPanel(window, module.get(), folder) && ok;
     }
     return ok ? 0 : 1;
 }

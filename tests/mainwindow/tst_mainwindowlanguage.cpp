@@ -139,6 +139,9 @@ void TestMainWindowLanguage::startsInRussian_data()
         << "CommonSettingsDialog" << "CommonSettingsDialog" << "Synchronization settings";
     QTest::newRow("modulator settings")
         << "QuadratureModulationDialog" << "QuadratureModulationDialog" << "Modulator settings";
+    QTest::newRow("service panel") << "ServiceDialog" << "ServiceDialog" << "Service panel";
+    QTest::newRow("calibration panel") << "CalibrationDialog" << "CalibrationDialog" << "Calibration panel";
+    QTest::newRow("calibration button") << "readROMPushButton" << "CalibrationDialog" << "Read ROM";
 }
 
 void TestMainWindowLanguage::startsInRussian()

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -91,6 +92,36 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(shown->shortcut(), shortcut);
         QVERIFY(!shown->icon().isNull());
+    }
+
+    // Each action opens what it stands for; nothing of it is shown before.
+    void actionsOpenTheirWindows_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("load") << "loadSettingsAction" << "Load DWAV Panel settings from file";
+        QTest::newRow("save, no file yet") << "saveSettingsAction" << "Save DWAV Panel settings to file";
+        QTest::newRow("save as") << "saveAsSettingsAction" << "Save DWAV Panel settings to file";
+        QTest::newRow("service") << "servicePanelAction" << "ServiceDialog";
+        QTest::newRow("calibration") << "calibrationPanelAction" << "CalibrationDialog";
+    }
+
+    void actionsOpenTheirWindows()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, opened);
+        DWAVModule demo;
+        MainWindow window(&demo);
+        auto shownWindows = [&window] {
+            QStringList shown;
+            for (QWidget *child : window.findChildren<QWidget *>())
+                if (child->isWindow() && child->isVisible())
+                    shown << (qobject_cast<QFileDialog *>(child) ? child->windowTitle() : child->objectName());
+            return shown;
+        };
+        QCOMPARE(shownWindows(), QStringList());
+        window.findChild<QAction *>(action)->trigger();
+        QCOMPARE(shownWindows(), QStringList{opened});
     }
 
     void closeHidesAndKeepsThePanel()

@@ -106,7 +106,8 @@ static gboolean unloadWhenNested(gpointer data)
     /* Depth 1 is the host's own loop; 2 is a loop running inside it. */
     if (g_main_depth() < 2)
         return G_SOURCE_CONTINUE;
-    CHECK(countOf("tvkdwav_cmpVersions") == 1, "no version check opened the box");
+    /* The service panel compares versions as it is built, the window once more as it polls. */
+    CHECK(countOf("tvkdwav_cmpVersions") >= 1, "no version check opened the box");
     unload(__LINE__, u->library);
     u->flagAfter = *u->flag;
     u->done = 1;

@@ -1,0 +1,189 @@
+#include "MainWindow.h"
+#include "ParameterTypes.h"
+#include "TestMain.h"
+#include "WindowTestSupport.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+using namespace WindowTest;
+
+namespace {
+
+// The window's open file dialog, or null.
+QFileDialog *openDialog(QWidget *window)
+{
+    const auto dialogs = window->findChildren<QFileDialog *>();
+    for (QFileDialog *dialog : dialogs)
+        if (dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// Chooses `path` in the window's open file dialog, as the user would.
+bool choose(QWidget *window, const QString &path)
+{
+    QFileDialog *dialog = openDialog(window);
+    if (!dialog)
+        return false;
+    emit dialog->fileSelected(path);
+    dialog->close();
+    return true;
+}
+
+void trigger(MainWindow *window, const char *action)
+{
+    QVERIFY(QMetaObject::invokeMethod(window, action));
+}
+
+template <typename T>
+T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+void setCycles(QWidget *window, int cycles)
+{
+    auto *spin = child<QSpinBox>(window, "AWGNumCyclesSpinBox");
+    spin->setValue(cycles);
+    emit spin->editingFinished();
+}
+
+// What a settings file is meant to bring back, as the window shows it.
+QStringList shown(QWidget *window)
+{
+    return {QString::number(child<QStackedWidget>(window, "signalTypeStackedWidget")->currentIndex()),
+            QString::number(child<QSpinBox>(window, "AWGNumCyclesSpinBox")->value()),
+            QString::number(child<QRadioButton>(window, "AWGChan2RadioButton")->isChecked()),
+            QString::number(child<QRadioButton>(window, "AWGDataFormatUInt16RadioButton")->isChecked()),
+            QString::number(child<QCheckBox>(window, "autoConfigCheckBox")->isChecked()),
+            QString::number(child<QCheckBox>(window, "queryConfigParametersCheckBox")->isChecked()),
+            child<QLineEdit>(window, "AWGSavingFilePathLineEdit")->text()};
+}
+
+} // namespace
+
+class TestMainWindowSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void savedSettingsComeBackInAFreshWindow();
+    void namedPointsFileReloadsItsTable();
+    void saveAsThenSaveWithoutDialog_data();
+    void saveAsThenSaveWithoutDialog();
+};
+
+void TestMainWindowSettings::initTestCase()
+{
+    Q_INIT_RESOURCE(images);
+    ParameterTypes::registerTypes();
+}
+
+void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("panel.ini"));
+    QStringList before;
+    {
+        auto module = openModule();
+        QVERIFY(module);
+        MainWindow window(module.get());
+        child<QPushButton>(&window, "showAWGPagePushButton")->click();
+        setCycles(&window, 37);
+        child<QRadioButton>(&window, "AWGChan2RadioButton")->setChecked(true);
+        child<QRadioButton>(&window, "AWGDataFormatUInt16RadioButton")->setChecked(true);
+        child<QCheckBox>(&window, "queryConfigParametersCheckBox")->setChecked(true);
+        QTest::keyClicks(child<QLineEdit>(&window, "AWGSavingFilePathLineEdit"), QStringLiteral("out.vwf"));
+        child<QCheckBox>(&window, "autoConfigCheckBox")->setChecked(true);
+        before = shown(&window);
+        trigger(&window, "actionSaveAsSettings_triggered");
+        QVERIFY(choose(&window, file));
+        QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
+    }
+
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    QVERIFY(shown(&window) != before);
+    trigger(&window, "actionLoadSettings_triggered");
+    QVERIFY(choose(&window, file));
+    QCOMPARE(indicatorText(&window), QStringLiteral("Loaded successfully"));
+    QCOMPARE(shown(&window), before);
+    QCOMPARE(module->awgParameter(QStringLiteral("numCycles")).toInt(), 37);
+    QCOMPARE(module->awgParameter(QStringLiteral("chan")).toInt(), 1);
+    QCOMPARE(module->mode(), ushort(0));
+
+    dwavbench_journal_clear();
+    child<QPushButton>(&window, "configDWAVPushButton")->click();
+    QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), 1);
+}
+
+void TestMainWindowSettings::namedPointsFileReloadsItsTable()
+{
+    QTemporaryDir dir;
+    const QString points = dir.filePath(QStringLiteral("levels.txt"));
+    const QString settings = dir.filePath(QStringLiteral("panel.ini"));
+    QFile file(points);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1.5\n-2\n3");
+    file.close();
+    auto module = openModule();
+    QVERIFY(module);
+    module->setParameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
+                              QStringLiteral("dataFilePath"), 1, points);
+    QCOMPARE(module->saveSettings(settings), 0);
+
+    MainWindow window(module.get());
+    trigger(&window, "actionLoadSettings_triggered");
+    QVERIFY(choose(&window, settings));
+    auto *table = child<QTableWidget>(&window, "chan2MultilevelPointsTableWidget");
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("-2"));
+    QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
+                 QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
+             PointsVector({1.5, -2.0, 3.0}));
+}
+
+void TestMainWindowSettings::saveAsThenSaveWithoutDialog_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "panel" << "panel.ini";
+    QTest::newRow("upper-case suffix") << "panel.INI" << "panel.INI.ini";
+    QTest::newRow("suffix") << "panel.ini" << "panel.ini";
+}
+
+void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+
+    // Nothing chosen yet: Save asks for a file.
+    trigger(&window, "actionSaveSettings_triggered");
+    QVERIFY(choose(&window, dir.filePath(chosen)));
+    QFile file(dir.filePath(written));
+    QVERIFY(file.exists());
+
+    setCycles(&window, 4242);
+    trigger(&window, "actionSaveSettings_triggered");
+    QVERIFY(!openDialog(&window));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("numCycles=4242"));
+    QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
+}
+
+DWAV_TEST_MAIN(TestMainWindowSettings)
+#include "tst_mainwindowsettings.moc"
