@@ -210,7 +210,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Coefficient</source>
-        <translation>Коэффициент</translation>
+        <translation>Коэфф.</translation>
     </message>
     <message>
         <source>1 V</source>
@@ -356,11 +356,11 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Program command</source>
-        <translation>Программная команда</translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Mezanine carrier</source>
-        <translation>Носитель мезонинов</translation>
+        <translation>Носитель</translation>
     </message>
     <message>
         <source>Input &quot;Start&quot;</source>
@@ -376,7 +376,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Event form (input &quot;Start&quot;)</source>
-        <translation>Форма события (вход &quot;Старт&quot;)</translation>
+        <translation>Событие на входе &quot;Старт&quot;</translation>
     </message>
     <message>
         <source>Front</source>
@@ -440,7 +440,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>To start DWAV by command please check &quot;Command start&quot; radio button.</source>
-        <translation>Чтобы запустить DWAV командой, выберите переключатель &quot;Программная команда&quot;.</translation>
+        <translation>Чтобы запустить DWAV командой, выберите источник запуска &quot;Команда&quot;.</translation>
     </message>
     <message>
         <source>Cannot start DWAV by command</source>
@@ -718,7 +718,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Function generator</source>
-        <translation>Функциональный генератор</translation>
+        <translation>Функц. генератор</translation>
     </message>
     <message>
         <source>AWG</source>
@@ -782,7 +782,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Modulation frequency</source>
-        <translation>Частота модуляции</translation>
+        <translation>Част. модуляции</translation>
     </message>
     <message>
         <source>Upper bound, Uup</source>
@@ -882,11 +882,11 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>On whole sequence</source>
-        <translation>На всю последовательность</translation>
+        <translation>Вся последовательность</translation>
     </message>
     <message>
         <source>On each packet</source>
-        <translation>На каждый пакет</translation>
+        <translation>Каждый пакет</translation>
     </message>
     <message>
         <source>Choose channels</source>
@@ -922,7 +922,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Load from file to AWG</source>
-        <translation>Загрузить из файла в генератор</translation>
+        <translation>Файл → генератор</translation>
     </message>
     <message>
         <source>Compare files</source>
@@ -930,7 +930,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Save from AWG to file</source>
-        <translation>Сохранить из генератора в файл</translation>
+        <translation>Генератор → файл</translation>
     </message>
     <message>
         <source>Data format</source>
@@ -950,7 +950,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Synchronization settings</source>
-        <translation>Настройки синхронизации</translation>
+        <translation>Настройки синхр.</translation>
     </message>
     <message>
         <source>Modulator settings</source>
@@ -1416,11 +1416,11 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Data speed</source>
-        <translation>Скорость данных</translation>
+        <translation>Скор. данных</translation>
     </message>
     <message>
         <source>RAM Data</source>
-        <translation>Данные ОЗУ</translation>
+        <translation>ОЗУ</translation>
     </message>
     <message>
         <source>MSample/s</source>
@@ -1428,7 +1428,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Premodulation</source>
-        <translation>Предмодуляция</translation>
+        <translation>Предмодул.</translation>
     </message>
     <message>
         <source>HB1</source>
@@ -1480,11 +1480,11 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Invert side band</source>
-        <translation>Инвертировать боковую полосу</translation>
+        <translation>Инверсия бок. полосы</translation>
     </message>
     <message>
         <source>Double data I for both chans</source>
-        <translation>Дублировать данные I в оба канала</translation>
+        <translation>Данные I в оба канала</translation>
     </message>
     <message>
         <source>DAC</source>
