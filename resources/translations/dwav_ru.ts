@@ -970,7 +970,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Query config parameters</source>
-        <translation>Запрашивать параметры конфигурации</translation>
+        <translation>Запрашивать параметры</translation>
     </message>
     <message>
         <source>Auto config</source>
