@@ -300,8 +300,8 @@ void TestSettingsDialogs::itemsStoreTheirValues_data()
     QTest::newRow("outer source") << "settingsOuterFRSourceRadioButton" << "" << QVariant(1);
     QTest::newRow("cut") << "cutEventTypeRadioButton" << "" << QVariant(1);
     QTest::newRow("HB1 1,1÷1,9") << "HB1ComboBox" << "1,1÷1,9" << QVariant(4u);
-    QTest::newRow("HB2 0,5÷1") << "HB2ComboBox" << "0,5÷1" << QVariant(4u);
-    QTest::newRow("HB3 0,55÷0,95") << "HB3ComboBox" << "0,55÷0,95" << QVariant(4u);
+    QTest::newRow("HB2 1,5÷2") << "HB2ComboBox" << "1,5÷2" << QVariant(8u);
+    QTest::newRow("HB3 1,55÷1,95") << "HB3ComboBox" << "1,55÷1,95" << QVariant(8u);
     QTest::newRow("kHz") << "modulationDimensionComboBox" << "kHz" << QVariant(1000);
 }
 
