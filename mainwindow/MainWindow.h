@@ -187,12 +187,12 @@ private slots:
     void actionLoadSettings_triggered();
     void actionSaveSettings_triggered();
     void actionSaveAsSettings_triggered();
-    // Menus and actions.
+    // Menus and actions (MainWindowMenus.cpp).
     void actionQuit_triggered();
     void actionHelp_triggered();
     void actionServicePanel_triggered();
     void actionCalibrationPanel_triggered();
-    // Language: toggles between Russian and English.
+    // Language: toggles between Russian and English (MainWindowLanguage.cpp).
     void switchLanguage();
     void retranslateUi();
 
