@@ -84,19 +84,18 @@ MainWindow::MainWindow(DWAVModule *module, QWidget *parent)
     on_showAFGPagePushButton_clicked();
     updateWidgets(true, false);
 
+    createActions();
     createStatusBar();
-    // The dialogs' widgets stay locked until they are first retranslated.
-    retranslateSettingsDialogs();
+    createMenus();
+    // The language action starts as English, so the panel starts in Russian.
+    // The switch retranslates the dialogs too, which keep their widgets
+    // locked until then.
+    switchLanguage();
 
     pollingTimer = new QTimer(this);
     connect(pollingTimer, SIGNAL(timeout()), this, SLOT(onTimeoutEvent()));
 
-    if (module->isInitialized())
-        // In one step, so a '%' in the resource name is not taken for a marker.
-        setWindowTitle(tr("DWAV Panel - %1 at position %2")
-                           .arg(module->path(), QString::number(position)));
-    else
-        setWindowTitle(tr("DWAV Panel - DEMO mode"));
+    updateWindowTitle();
 
     // The dialogs' defaults reach the module at every panel creation.
     restoreSettingsDialogDefaults();
@@ -137,6 +136,16 @@ void MainWindow::releaseModule()
     QThread::msleep(100);
     module->stop();
     module->close();
+}
+
+void MainWindow::updateWindowTitle()
+{
+    if (module->isInitialized())
+        // In one step, so a '%' in the resource name is not taken for a marker.
+        setWindowTitle(tr("DWAV Panel - %1 at position %2")
+                           .arg(module->path(), QString::number(position)));
+    else
+        setWindowTitle(tr("DWAV Panel - DEMO mode"));
 }
 
 void MainWindow::tagParameterWidgets()

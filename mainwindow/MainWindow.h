@@ -10,6 +10,7 @@ class ChanSettingsDialog;
 class CommonSettingsDialog;
 class CalibrationDialog;
 class DWAVModule;
+class QAction;
 class QuadratureModulationDialog;
 class SettingsDialog;
 struct AwgFileHeader;
@@ -17,6 +18,7 @@ class QPoint;
 class QCloseEvent;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -24,6 +26,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTimer;
 class ServiceDialog;
+class QTranslator;
 
 namespace Ui {
 class MainWindow;
@@ -184,6 +187,14 @@ private slots:
     void actionLoadSettings_triggered();
     void actionSaveSettings_triggered();
     void actionSaveAsSettings_triggered();
+    // Menus and actions (MainWindowMenus.cpp).
+    void actionQuit_triggered();
+    void actionHelp_triggered();
+    void actionServicePanel_triggered();
+    void actionCalibrationPanel_triggered();
+    // Language: toggles between Russian and English (MainWindowLanguage.cpp).
+    void switchLanguage();
+    void retranslateUi();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -201,6 +212,10 @@ private:
     bool applyAWGHeader(AwgFileHeader &header);
     void loadSettingsFromFile(const QString &path);
     void refreshPanelSettings();
+    void updateWindowTitle();
+    void createActions();
+    void setActionTexts();
+    void createMenus();
 
     // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).
     void lockParameterWidgets();
@@ -265,4 +280,16 @@ private:
     int refreshDepth = 0;
     // The panel settings file last saved or loaded.
     QString currentSettingsPath;
+
+    QAction *loadSettingsAction = nullptr;
+    QAction *saveSettingsAction = nullptr;
+    QAction *saveAsSettingsAction = nullptr;
+    QAction *helpAction = nullptr;
+    QAction *languageAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *servicePanelAction = nullptr;
+    QAction *calibrationPanelAction = nullptr;
+    QList<QMenu *> menus;
+    QTranslator *panelTranslator = nullptr;
+    QTranslator *qtTranslator = nullptr;
 };

@@ -1,11 +1,13 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
 //   dwav_screenshot <folder>
-// writes mainwindow-afg.png, mainwindow-awg.png, mainwindow-generating.png,
-// mainwindow-afg-signals.png (channel 1 harmonic with FM, channel 2 multilevel),
-// one picture of each settings dialog as its button opens it, then
-// service-panel.png after a test run and calibration-panel.png after a flash
-// read and a calibration of channel 1.
+// writes mainwindow-afg.png, mainwindow-file-menu.png (its File menu open),
+// mainwindow-awg.png, mainwindow-generating.png, mainwindow-afg-signals.png
+// (channel 1 harmonic with FM, channel 2 multilevel), one picture of each
+// settings dialog as its button opens it, then service-panel.png after a test
+// run and calibration-panel.png after a flash read and a calibration of
+// channel 1. It runs in the folder where the build put the translation files,
+// so the panel starts in Russian as it does for the operator.
 
 #include "CalibrationDialog.h"
 #include "MainApp.h"
@@ -25,8 +27,12 @@
 #include <QTableWidget>
 #include <QDir>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -40,15 +46,36 @@ void settle(int ms)
     loop.exec();
 }
 
-bool save(QWidget *window, const QDir &folder, const char *name)
+bool save(const QPixmap &picture, const QDir &folder, const char *name)
 {
     const QString path = folder.filePath(QLatin1String(name));
-    if (!window->grab().save(path)) {
+    if (!picture.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+bool save(QWidget *window, const QDir &folder, const char *name)
+{
+    return save(window->grab(), folder, name);
+}
+
+// A menu is a window of its own, so the picture is taken from the screen.
+bool saveWithMenuOpen(QMainWindow *window, const char *menuName, const QDir &folder, const char *name)
+{
+    auto *menu = window->findChild<QMenu *>(QLatin1String(menuName));
+    if (!menu)
+        return false;
+    window->menuBar()->setActiveAction(menu->menuAction());
+    settle(500);
+    const QRect area = window->frameGeometry().united(menu->geometry());
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+        0, area.x(), area.y(), area.width(), area.height());
+    menu->hide();
+    settle(200);
+    return save(picture, folder, name);
 }
 
 void click(QWidget *window, const char *name)
@@ -66,25 +93,26 @@ void enter(QWidget *window, const char *name, double value)
     }
 }
 
-void choose(QWidget *window, const char *name, const char *item)
+// Picks an item by the value it stands for, whatever the panel's language.
+void choose(QWidget *window, const char *name, int value)
 {
     if (auto *combo = window->findChild<QComboBox *>(QLatin1String(name)))
-        combo->setCurrentText(QLatin1String(item));
+        combo->setCurrentIndex(combo->findData(value));
 }
 
 // Channel 1 on a 1 MHz harmonic with FM, channel 2 on a few levels loaded
 // from a points file.
 void showSignals(QWidget *window)
 {
-    choose(window, "chan1SignalFormComboBox", "Harmonic");
+    choose(window, "chan1SignalFormComboBox", 0);  // harmonic
     enter(window, "chan1HarmonicAmplDoubleSpinBox", 2);
     enter(window, "chan1HarmonicFreqDoubleSpinBox", 1);
-    choose(window, "chan1HarmonicFreqDimComboBox", "MHz");
-    choose(window, "chan1HarmonicModulTypeComboBox", "FM");
+    choose(window, "chan1HarmonicFreqDimComboBox", 1000000);  // MHz
+    choose(window, "chan1HarmonicModulTypeComboBox", 3);  // FM
     enter(window, "chan1HarmonicModulFreqDoubleSpinBox", 10);
     enter(window, "chan1HarmonicFreqDevDoubleSpinBox", 50);
 
-    choose(window, "chan2SignalFormComboBox", "Multilevel");
+    choose(window, "chan2SignalFormComboBox", 4);  // multilevel
     enter(window, "chan2MultilevelTDoubleSpinBox", 100);
     QTemporaryDir dir;
     QFile points(dir.filePath(QStringLiteral("levels.txt")));
@@ -160,7 +188,8 @@ int main(int argc, char **argv)
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral(".")) || !QDir::setCurrent(folder.absolutePath())) {
+    if (!folder.mkpath(QStringLiteral(".")) || !folder.makeAbsolute()
+        || !QDir::setCurrent(QCoreApplication::applicationDirPath())) {
         std::fprintf(stderr, "cannot use the folder %s\n", argv[1]);
         return 1;
     }
@@ -177,6 +206,7 @@ int main(int argc, char **argv)
         window.show();
         settle(1200);  // first polls: temperatures and generation state
         ok = save(&window, folder, "mainwindow-afg.png") && ok;
+        ok = saveWithMenuOpen(&window, "fileMenu", folder, "mainwindow-file-menu.png") && ok;
 
         click(&window, "showAWGPagePushButton");
         settle(300);

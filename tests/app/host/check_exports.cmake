@@ -1,5 +1,6 @@
-# Fails unless the library's dynamic symbol table defines exactly the four
-# panel functions.
+# Fails unless the library's dynamic symbol table defines exactly the
+# functions named in WANT (comma-separated), by default the four panel
+# functions.
 if(NOT NM OR NOT LIBRARY)
     message(FATAL_ERROR "usage: cmake -DNM=<nm> -DLIBRARY=<library> -P check_exports.cmake")
 endif()
@@ -16,7 +17,12 @@ foreach(_line IN LISTS _lines)
     endif()
 endforeach()
 list(SORT _names)
-set(_want dwav_close dwav_display dwav_hide dwav_init_qt)
+if(WANT)
+    string(REPLACE "," ";" _want "${WANT}")
+    list(SORT _want)
+else()
+    set(_want dwav_close dwav_display dwav_hide dwav_init_qt)
+endif()
 if(NOT "${_names}" STREQUAL "${_want}")
     message(FATAL_ERROR "exported: ${_names}\nwanted:   ${_want}")
 endif()
