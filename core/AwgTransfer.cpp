@@ -73,7 +73,7 @@ QString AwgTransfer::returnedStatus(ViSession session, int status)
     // Signed: a minus sign and the digits of the magnitude.
     const QString hex = status < 0 ? QLatin1Char('-') + QString::number(-qint64(status), 16)
                                    : QString::number(status, 16);
-    return tr("Returned status (%1) Message: %2").arg(hex, QString::fromLocal8Bit(text));
+    return QStringLiteral("Returned status (%1) Message: %2").arg(hex, QString::fromLocal8Bit(text));
 }
 
 template <typename T>
@@ -107,7 +107,7 @@ int AwgTransfer::loadPackets(AwgFileReader &reader, const AwgFileHeader &layout)
 int AwgTransfer::load(AwgFileReader &reader, const AwgFileHeader &layout)
 {
     m_stop = NoStop;
-    m_logger->status(tr("Please wait..."), tr("Loading AWG data"));
+    m_logger->status(QStringLiteral("Please wait..."), QStringLiteral("Loading AWG data"));
     int status;
     {
         Logger::FileLoggingScope quiet(m_logger, false);
@@ -118,31 +118,31 @@ int AwgTransfer::load(AwgFileReader &reader, const AwgFileHeader &layout)
     }
     // Failures are reported with file logging back as it was, so that they
     // reach the log file whenever the operator has it on.
-    const QString failedKey = tr("Loading AWG data failed");
+    const QString failedKey = QStringLiteral("Loading AWG data failed");
     switch (m_stop) {
     case OutOfMemory:
-        m_logger->critical(tr("Not enough memory for a packet of %1 samples").arg(layout.numSamples),
+        m_logger->critical(QStringLiteral("Not enough memory for a packet of %1 samples").arg(layout.numSamples),
                            failedKey);
         return status;
     case DataEnded: {
         Logger::FileLoggingScope loud(m_logger, true);
         m_logger->critical(reader.failed()
-                               ? tr("Cannot read file: %1").arg(reader.errorString())
-                               : tr("Data stream has reached the end before the whole claimed data was read!"));
-        m_logger->status(tr("Load of AWG points failed"));
+                               ? QStringLiteral("Cannot read file: %1").arg(reader.errorString())
+                               : QStringLiteral("Data stream has reached the end before the whole claimed data was read!"));
+        m_logger->status(QStringLiteral("Load of AWG points failed"));
         return status;
     }
     default:
         break;
     }
     if (status != 0) {
-        m_logger->status(tr("Load of AWG points failed"));
+        m_logger->status(QStringLiteral("Load of AWG points failed"));
         m_logger->critical(returnedStatus(m_session, status));
         return status;
     }
     if (reader.hasMoreData())
-        m_logger->status(tr("Not all points have been stored in the RAM"), tr("Warning"));
-    m_logger->status(tr("Load of AWG points was successfull"));
+        m_logger->status(QStringLiteral("Not all points have been stored in the RAM"), QStringLiteral("Warning"));
+    m_logger->status(QStringLiteral("Load of AWG points was successfull"));
     return 0;
 }
 
@@ -187,10 +187,10 @@ int AwgTransfer::savePackets(AwgFileWriter &writer, const AwgFileHeader &header)
 int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
 {
     m_stop = NoStop;
-    const QString failedKey = tr("Saving AWG data to file failed");
+    const QString failedKey = QStringLiteral("Saving AWG data to file failed");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        m_logger->critical(tr("Cannot open file %1!").arg(path), failedKey);
+        m_logger->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
         return VI_ERROR_FILE_ACCESS;
     }
     AwgFileWriter writer(&file);
@@ -218,14 +218,14 @@ int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
     if (status != 0) {
         file.cancelWriting();
         if (m_stop == OutOfMemory)
-            m_logger->critical(tr("Not enough memory for a packet of %1 samples")
+            m_logger->critical(QStringLiteral("Not enough memory for a packet of %1 samples")
                                    .arg(qMin(header.numSamples, AwgFileHeader::maxSamples)),
                                failedKey);
         else if (m_stop == WriteFailed)
-            m_logger->critical(tr("Cannot write file %1: %2").arg(path, m_writeError), failedKey);
-        m_logger->status(tr("Saving AWG points failed"));
+            m_logger->critical(QStringLiteral("Cannot write file %1: %2").arg(path, m_writeError), failedKey);
+        m_logger->status(QStringLiteral("Saving AWG points failed"));
         return status;
     }
-    m_logger->status(tr("Saving AWG points successfull"));
+    m_logger->status(QStringLiteral("Saving AWG points successfull"));
     return 0;
 }

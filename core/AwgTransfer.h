@@ -4,7 +4,6 @@
 
 #include "dwav_visa.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 class AwgFileReader;
@@ -14,11 +13,10 @@ class Logger;
 // Moves AWG data between data files and the module's AWG memory, packet by
 // packet through the module driver, reporting to the position's Logger.
 // File logging is off while the packets move and is put back on every way
-// out; one packet per channel is held at a time.
+// out; one packet per channel is held at a time. Its messages read the same
+// in both languages of the panel, as the AWG page's own do.
 class AwgTransfer
 {
-    Q_DECLARE_TR_FUNCTIONS(AwgTransfer)
-
 public:
     AwgTransfer(ViSession moduleSession, int position);
 

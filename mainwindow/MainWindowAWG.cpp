@@ -18,10 +18,10 @@
 namespace {
 
 const char *const fieldMessages[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Chan configuration error"),
-    QT_TRANSLATE_NOOP("MainWindow", "Output mode configuration error"),
-    QT_TRANSLATE_NOOP("MainWindow", "Start mode configuration error"),
-    QT_TRANSLATE_NOOP("MainWindow", "Data format configuration error"),
+    "Chan configuration error",
+    "Output mode configuration error",
+    "Start mode configuration error",
+    "Data format configuration error",
 };
 
 const char *const countNames[] = {"CYCL", "PACK", "SAMP"};
@@ -68,8 +68,8 @@ bool MainWindow::applyAWGHeader(AwgFileHeader &header)
         const auto field = AwgFileHeader::Field(f);
         const quint8 value = header.field(field);
         if (!AwgFileHeader::isAcceptable(field, value)) {
-            logger->critical(tr(fieldMessages[f]),
-                             tr("Load of AWG data failed - file format is unacceptable"));
+            logger->critical(QString::fromLatin1(fieldMessages[f]),
+                             QStringLiteral("Load of AWG data failed - file format is unacceptable"));
             return false;
         }
         awgFieldButton(f, value)->setChecked(true);
@@ -96,15 +96,15 @@ bool MainWindow::applyAWGHeader(AwgFileHeader &header)
 void MainWindow::on_AWGLoadFromFilePushButton_clicked()
 {
     Logger *logger = Logger::instance(position);
-    const QString failedKey = tr("Loading AWG data failed");
+    const QString failedKey = QStringLiteral("Loading AWG data failed");
     const QString path = form->AWGLoadingFilePathLineEdit->text();
     if (path.isEmpty()) {
-        logger->critical(tr("File name is not specified"), failedKey);
+        logger->critical(QStringLiteral("File name is not specified"), failedKey);
         return;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        logger->critical(tr("Cannot open file %1!").arg(path), failedKey);
+        logger->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
         return;
     }
     module->setAWGParameter(QStringLiteral("dataFilePath"), path);
@@ -112,10 +112,10 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
     AwgFileReader reader(&file);
     AwgFileHeader header;
     if (!reader.readHeader(&header)) {
-        logger->critical(tr("The file holds %1 bytes, fewer than the %2 bytes of its header")
+        logger->critical(QStringLiteral("The file holds %1 bytes, fewer than the %2 bytes of its header")
                              .arg(file.size())
                              .arg(AwgFileHeader::size),
-                         tr("Load of AWG data failed - file format is unacceptable"));
+                         QStringLiteral("Load of AWG data failed - file format is unacceptable"));
         return;
     }
     if (!applyAWGHeader(header))
@@ -124,7 +124,7 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
     // Nothing is sent for a file that cannot fill every packet it claims.
     const quint64 expected = AwgFileHeader::size + header.bodyBytes();
     if (quint64(file.size()) < expected) {
-        logger->critical(tr("The file holds %1 bytes, but its header needs %2 bytes; nothing was loaded")
+        logger->critical(QStringLiteral("The file holds %1 bytes, but its header needs %2 bytes; nothing was loaded")
                              .arg(file.size())
                              .arg(expected),
                          failedKey);
@@ -133,7 +133,7 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
 
     const int configured = module->configure();
     if (configured != 0) {
-        logger->status(tr("Load of AWG points failed: configuration finished with errors!"));
+        logger->status(QStringLiteral("Load of AWG points failed: configuration finished with errors!"));
         logger->critical(AwgTransfer::returnedStatus(module->moduleSession(), configured));
         return;
     }
@@ -143,26 +143,26 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
 void MainWindow::on_AWGSaveToFilePushButton_clicked()
 {
     Logger *logger = Logger::instance(position);
-    const QString failedKey = tr("Saving AWG data to file failed");
+    const QString failedKey = QStringLiteral("Saving AWG data to file failed");
     const QString path = form->AWGSavingFilePathLineEdit->text();
     if (path.isEmpty()) {
-        logger->critical(tr("File name is not specified"), failedKey);
+        logger->critical(QStringLiteral("File name is not specified"), failedKey);
         return;
     }
     // Everything is checked before the file is touched.
     if (!module->isInitialized()) {
-        logger->critical(tr("DWAV is not initialized"), failedKey);
+        logger->critical(QStringLiteral("DWAV is not initialized"), failedKey);
         return;
     }
     AwgFileHeader header;
     const uint chan = module->awgParameter(QStringLiteral("chan")).toUInt();
     const uint format = module->awgParameter(QStringLiteral("dataFormat")).toUInt();
     if (chan > 2) {
-        logger->critical(tr(fieldMessages[AwgFileHeader::Chan]), failedKey);
+        logger->critical(QString::fromLatin1(fieldMessages[AwgFileHeader::Chan]), failedKey);
         return;
     }
     if (format > 1) {
-        logger->critical(tr(fieldMessages[AwgFileHeader::DataFormat]), failedKey);
+        logger->critical(QString::fromLatin1(fieldMessages[AwgFileHeader::DataFormat]), failedKey);
         return;
     }
     header.chan = quint8(chan);
@@ -181,45 +181,45 @@ void MainWindow::on_AWGSaveToFilePushButton_clicked()
 void MainWindow::on_AWGCompareFilesPushButton_clicked()
 {
     Logger *logger = Logger::instance(position);
-    const QString failedKey = tr("Comparison of AWG data files failed");
+    const QString failedKey = QStringLiteral("Comparison of AWG data files failed");
     const QString firstPath = form->AWGLoadingFilePathLineEdit->text();
     const QString secondPath = form->AWGSavingFilePathLineEdit->text();
     QFile first(firstPath);
     if (!first.open(QIODevice::ReadOnly)) {
-        logger->critical(tr("Cannot open file %1!").arg(firstPath), failedKey);
+        logger->critical(QStringLiteral("Cannot open file %1!").arg(firstPath), failedKey);
         return;
     }
     QFile second(secondPath);
     if (!second.open(QIODevice::ReadOnly)) {
-        logger->critical(tr("Cannot open file %1!").arg(secondPath), failedKey);
+        logger->critical(QStringLiteral("Cannot open file %1!").arg(secondPath), failedKey);
         return;
     }
 
     const AwgFileComparison::Result result = AwgFileComparison::compare(&first, &second);
-    const QString key = tr("File comparison");
+    const QString key = QStringLiteral("File comparison");
     const QString stepKey = QStringLiteral("readFromDataStreamsAndCompare");
     switch (result.outcome) {
     case AwgFileComparison::EndOfData: {
         Logger::FileLoggingScope loud(logger, true);
-        logger->critical(tr("Data stream has reached the end before the whole claimed data was read!"), stepKey);
-        logger->status(tr("Error: end of file reached before comparison ended"), key);
+        logger->critical(QStringLiteral("Data stream has reached the end before the whole claimed data was read!"), stepKey);
+        logger->status(QStringLiteral("Error: end of file reached before comparison ended"), key);
         break;
     }
     case AwgFileComparison::Differ: {
         Logger::FileLoggingScope loud(logger, true);
-        logger->critical(tr("Data comparison failed: data1 (%1) != data2 (%2)").arg(result.first, result.second),
+        logger->critical(QStringLiteral("Data comparison failed: data1 (%1) != data2 (%2)").arg(result.first, result.second),
                          stepKey);
-        logger->status(tr("Files are NOT match!"), key);
+        logger->status(QStringLiteral("Files are NOT match!"), key);
         break;
     }
     case AwgFileComparison::FirstLonger:
-        logger->status(tr("%1 file size is bigger than expected").arg(firstPath), key);
+        logger->status(QStringLiteral("%1 file size is bigger than expected").arg(firstPath), key);
         break;
     case AwgFileComparison::SecondLonger:
-        logger->status(tr("%1 file size is bigger than expected").arg(secondPath), key);
+        logger->status(QStringLiteral("%1 file size is bigger than expected").arg(secondPath), key);
         break;
     case AwgFileComparison::Match:
-        logger->status(tr("Files MATCH!"), key);
+        logger->status(QStringLiteral("Files MATCH!"), key);
         break;
     }
 }
