@@ -224,6 +224,10 @@ int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
         else if (m_stop == WriteFailed)
             m_logger->critical(QStringLiteral("Cannot write file %1: %2").arg(path, m_writeError), failedKey);
         m_logger->status(QStringLiteral("Saving AWG points failed"));
+        // A refused packet read is told in the driver's words, as a refused
+        // write is when loading: otherwise its status reaches nobody.
+        if (m_stop == NoStop)
+            m_logger->critical(returnedStatus(m_session, status));
         return status;
     }
     m_logger->status(QStringLiteral("Saving AWG points successfull"));
