@@ -1,0 +1,46 @@
+#include "MultilevelPointsFile.h"
+#include "TestMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// What the window's table shows is covered with the window; here only what
+// a hostile points file could do to the reader itself.
+class TestMultilevelPointsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readerIsBounded_data();
+    void readerIsBounded();
+};
+
+void TestMultilevelPointsFile::readerIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QVector<double>>("levels");
+    QTest::newRow("over-long line skipped whole")
+        << QByteArray(10 * 1024 * 1024, '1') + "\n1.5\n2" << QVector<double>{1.5, 2};
+    QTest::newRow("past the byte budget")
+        << QByteArray(70 * 1024 * 1024, '\n') + "5" << QVector<double>{};
+}
+
+void TestMultilevelPointsFile::readerIsBounded()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QVector<double>, levels);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("points.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), qint64(content.size()));
+    file.close();
+    QVector<double> read;
+    QVERIFY(MultilevelPointsFile::read(file.fileName(), &read));
+    QCOMPARE(read, levels);
+    // A device that never ends a line returns too.
+    QVERIFY(MultilevelPointsFile::read(QStringLiteral("/dev/zero"), &read));
+    QVERIFY(read.isEmpty());
+}
+
+DWAV_TEST_MAIN(TestMultilevelPointsFile)
+#include "tst_multilevelpointsfile.moc"
