@@ -64,7 +64,7 @@ class TestCalibrationDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { Q_INIT_RESOURCE(images); }
     void init();
     void accessCodeUnlocksWriteAndStart();
     void startRefused_data();
@@ -86,11 +86,6 @@ private:
     QString resource;
     int position = 0;
 };
-
-void TestCalibrationDialog::initTestCase()
-{
-    Q_INIT_RESOURCE(images);
-}
 
 void TestCalibrationDialog::init()
 {
@@ -182,8 +177,7 @@ void TestCalibrationDialog::startRefused()
 
 void TestCalibrationDialog::channelCalibrationInProgressRefusesOthers()
 {
-    char error[128] = {};
-    QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_calibrate", 400000, error, sizeof error), 0);
+    QVERIFY(Bench::setLatency("tvkdwav_calibrate", 400000));
     CalibrationDialog dialog(module.get());
     startChannel(&dialog, 0, 1);
     QVERIFY(dialog.isCalibrating());
@@ -293,8 +287,7 @@ void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing_data()
 void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing()
 {
     QFETCH(bool, poolFull);
-    char error[128] = {};
-    QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_calibrate", 400000, error, sizeof error), 0);
+    QVERIFY(Bench::setLatency("tvkdwav_calibrate", 400000));
     auto *window = new MainWindow(module.get());
     auto *dialog = window->findChild<CalibrationDialog *>();
     QVERIFY(dialog);

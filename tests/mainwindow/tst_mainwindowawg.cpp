@@ -78,7 +78,7 @@ class TestMainWindowAWG : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void loadSaveCompareRoundTrip_data();
     void loadSaveCompareRoundTrip();
     void failingPacketStopsTransfer_data();
@@ -91,12 +91,6 @@ private slots:
     void compareReports_data();
     void compareReports();
 };
-
-void TestMainWindowAWG::initTestCase()
-{
-    Q_INIT_RESOURCE(images);
-    ParameterTypes::registerTypes();
-}
 
 void TestMainWindowAWG::loadSaveCompareRoundTrip_data()
 {

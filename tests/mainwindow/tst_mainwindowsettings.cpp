@@ -75,18 +75,12 @@ class TestMainWindowSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void savedSettingsComeBackInAFreshWindow();
     void namedPointsFileReloadsItsTable();
     void saveAsThenSaveWithoutDialog_data();
     void saveAsThenSaveWithoutDialog();
 };
-
-void TestMainWindowSettings::initTestCase()
-{
-    Q_INIT_RESOURCE(images);
-    ParameterTypes::registerTypes();
-}
 
 void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
 {

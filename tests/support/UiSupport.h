@@ -1,0 +1,56 @@
+#pragma once
+
+// Widgets by name, the non-modal file dialogs the panel opens, and the
+// small files the tests hand to them.
+
+#include <QFile>
+#include <QFileDialog>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+namespace UiTest {
+
+template <typename T>
+T *child(const QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qWarning("no widget %s", name);
+    return found;
+}
+
+// The file dialog `parent` has open, or null.
+inline QFileDialog *openFileDialog(const QObject *parent)
+{
+    for (QFileDialog *dialog : parent->findChildren<QFileDialog *>())
+        if (dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// Chooses `path` in that dialog as the user would; false when none is open.
+inline bool chooseFile(const QObject *parent, const QString &path)
+{
+    QFileDialog *dialog = openFileDialog(parent);
+    if (!dialog)
+        return false;
+    emit dialog->fileSelected(path);
+    dialog->close();
+    return true;
+}
+
+inline bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// A file's bytes, empty when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace UiTest
