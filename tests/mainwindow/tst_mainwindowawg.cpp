@@ -4,10 +4,10 @@
 #include "MainWindow.h"
 #include "ParameterTypes.h"
 #include "TestMain.h"
+#include "UiSupport.h"
 #include "WindowTestSupport.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,31 +43,16 @@ struct Page
         }
         window.reset(new MainWindow(module));
         press("showAWGPagePushButton");
-        window->findChild<QLineEdit *>(QStringLiteral("AWGLoadingFilePathLineEdit"))->setText(path("load.vwf"));
-        window->findChild<QLineEdit *>(QStringLiteral("AWGSavingFilePathLineEdit"))->setText(path("save.vwf"));
+        UiTest::child<QLineEdit>(window.get(), "AWGLoadingFilePathLineEdit")->setText(path("load.vwf"));
+        UiTest::child<QLineEdit>(window.get(), "AWGSavingFilePathLineEdit")->setText(path("save.vwf"));
         dwavbench_journal_clear();
         log.reset(new LogCapture(position));
     }
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
-    void put(const char *name, const QByteArray &bytes) const
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray content(const char *name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void press(const char *button) const
-    {
-        window->findChild<QPushButton *>(QLatin1String(button))->click();
-    }
-    bool checked(const char *radio) const
-    {
-        return window->findChild<QRadioButton *>(QLatin1String(radio))->isChecked();
-    }
+    void put(const char *name, const QByteArray &bytes) const { QVERIFY(UiTest::writeFile(path(name), bytes)); }
+    QByteArray content(const char *name) const { return UiTest::readFile(path(name)); }
+    void press(const char *button) const { UiTest::child<QPushButton>(window.get(), button)->click(); }
+    bool checked(const char *radio) const { return UiTest::child<QRadioButton>(window.get(), radio)->isChecked(); }
     Logger *logger() const { return Logger::instance(position); }
 };
 
