@@ -98,7 +98,8 @@ class TestSettingsDialogs : public QObject
 
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
-    void cleanup() { dwavbench_clear_faults(); }
+    void init() { m_panel.reset(new Panel); QVERIFY(m_panel->window); }
+    void cleanup() { m_panel.reset(); dwavbench_clear_faults(); }
     void editStaysPendingUntilApplied_data();
     void editStaysPendingUntilApplied();
     void restoreDefaultsWritesEveryKey();
@@ -115,6 +116,9 @@ private slots:
     void lampsFollowTheBench();
     void commandStartNeedsItsSource();
     void showButtonsPlaceDialogs();
+
+private:
+    std::unique_ptr<Panel> m_panel;
 };
 
 // A double spin box of each dialog: its edit reaches only the pending set
@@ -149,8 +153,7 @@ void TestSettingsDialogs::editStaysPendingUntilApplied()
     QFETCH(QString, action);
     QFETCH(bool, stored);
     QFETCH(int, configs);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     SettingsDialog *d = panel.dialog(dialog);
     auto *box = panel.widget<QDoubleSpinBox>(spin);
     const double held = panel.moduleValue(box).toDouble();
@@ -186,8 +189,7 @@ void TestSettingsDialogs::restoreDefaultsWritesEveryKey_data()
 void TestSettingsDialogs::restoreDefaultsWritesEveryKey()
 {
     QFETCH(QString, dialog);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     DWAVModule *m = panel.module.get();
     QList<IParameter *> sets;
     QList<IParameter *> defaults;
@@ -233,8 +235,7 @@ void TestSettingsDialogs::refreshKeepsLoadedValueThroughConfigure()
     QFETCH(QString, key);
     QFETCH(QString, benchKey);
     QFETCH(double, loaded);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     DWAVModule *m = panel.module.get();
     m->setParameterValue(set, QString(), key, 0, loaded);
     m->setQMParameter(QStringLiteral("useQM"), true);
@@ -278,8 +279,7 @@ void TestSettingsDialogs::itemsStoreTheirValues()
     QFETCH(QString, widget);
     QFETCH(QString, item);
     QFETCH(QVariant, stored);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     QWidget *w = panel.widget<QWidget>(widget);
     if (item.isEmpty()) {
         qobject_cast<QRadioButton *>(w)->setChecked(true);
@@ -304,8 +304,7 @@ void TestSettingsDialogs::itemsStoreTheirValues()
 
 void TestSettingsDialogs::rateReadoutsFollowCommonSet()
 {
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     auto *speed = panel.widget<QLineEdit>("dataSpeedLineEdit");
     auto *dac = panel.widget<QLineEdit>("samplFreqLineEdit");
     QCOMPARE(speed->text(), QStringLiteral("300"));
@@ -320,8 +319,7 @@ void TestSettingsDialogs::rateReadoutsFollowCommonSet()
 
 void TestSettingsDialogs::quadratureModulationSwitchesDiagram()
 {
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     SettingsDialog *d = panel.dialog(QStringLiteral("QuadratureModulationDialog"));
     d->show();
     auto *use = panel.widget<QCheckBox>("useQuadratureModulationCheckBox");
@@ -346,8 +344,7 @@ void TestSettingsDialogs::channelEchoEndsAfterOneRound()
 {
     QFETCH(QString, clicked);
     QFETCH(QString, follower);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     SettingsDialog *d = panel.dialog(QStringLiteral("ChanSettingsDialog"));
     QSignalSpy fromWindow(panel.window.get(), SIGNAL(chan1StateChanged(bool)));
     QSignalSpy fromDialog(d, SIGNAL(chan1StateChanged(bool)));
@@ -378,8 +375,7 @@ void TestSettingsDialogs::lampsFollowTheBench()
 {
     QFETCH(bool, sfOutput);
     QFETCH(bool, readFails);
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     panel.widget<QGroupBox>("SFOutputGroupBox")->setChecked(sfOutput);
     if (readFails)
         QVERIFY(Bench::addFault("tvkdwav_config_source_freq_q", 0, int(0xBFFF0015u)));
@@ -397,8 +393,7 @@ void TestSettingsDialogs::lampsFollowTheBench()
 
 void TestSettingsDialogs::commandStartNeedsItsSource()
 {
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     panel.widget<QPushButton>("configDWAVPushButton")->click();
     auto *start = panel.widget<QPushButton>("programStartPushButton");
     LogCapture log(panel.position);
@@ -415,17 +410,12 @@ void TestSettingsDialogs::commandStartNeedsItsSource()
 
 void TestSettingsDialogs::showButtonsPlaceDialogs()
 {
-    Panel panel;
-    QVERIFY(panel.window);
+    const Panel &panel = *m_panel;
     MainWindow *w = panel.window.get();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     SettingsDialog *chan = panel.dialog(QStringLiteral("ChanSettingsDialog"));
-    const struct {
-        const char *button;
-        const char *dialog;
-        QPoint at;
-    } cases[] = {
+    const struct { const char *button, *dialog; QPoint at; } cases[] = {
         {"showChanSettingsPushButton", "ChanSettingsDialog", QPoint(w->x() + w->width() + 15, w->y())},
         {"showCommonSettingsPushButton", "CommonSettingsDialog",
          QPoint(w->x() + w->width() + 15, w->y() + chan->height() + 40)},
@@ -434,9 +424,7 @@ void TestSettingsDialogs::showButtonsPlaceDialogs()
     for (const auto &c : cases) {
         panel.widget<QPushButton>(c.button)->click();
         SettingsDialog *d = panel.dialog(QLatin1String(c.dialog));
-        QVERIFY(d->isVisible());
-        QVERIFY(!d->isModal());
-        QVERIFY(d->isWindow());
+        QVERIFY(d->isVisible() && d->isWindow() && !d->isModal());
         QCOMPARE(d->pos(), c.at);
         QVERIFY(d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->isDefault());
     }
