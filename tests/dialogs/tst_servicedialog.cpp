@@ -58,7 +58,7 @@ private slots:
     void cycleRunsOnEachTickUntilReleased();
     void adcValueOnlyFromGoodReading_data();
     void adcValueOnlyFromGoodReading();
-    void protocolSavedWithTxtEnding_data();
+    void protocolSavedWithTxtEnding_data() { UiTest::endingRows(".txt"); }
     void protocolSavedWithTxtEnding();
     void versionMismatchMarksInstrumentCell();
     void windowDestroyedWhileTaskIsHeld_data();
@@ -219,15 +219,6 @@ void TestServiceDialog::adcValueOnlyFromGoodReading()
         QVERIFY(isNumber);
         QVERIFY(Bench::lastArguments("tvkdwav_ask_adc").contains(QLatin1String("input=2")));
     }
-}
-
-void TestServiceDialog::protocolSavedWithTxtEnding_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("no ending") << "protocol" << "protocol.txt";
-    QTest::newRow("ending kept") << "protocol.txt" << "protocol.txt";
-    QTest::newRow("upper case") << "protocol.TXT" << "protocol.TXT.txt";
 }
 
 void TestServiceDialog::protocolSavedWithTxtEnding()

@@ -74,7 +74,11 @@ private slots:
     void pointCountSizesTable();
     void pointsFileLoads_data();
     void pointsFileLoads();
-    void pointsFileSaves_data();
+    void pointsFileSaves_data()
+    {
+        UiTest::endingRows(".txt");
+        QTest::newRow("missing folder") << QStringLiteral("no/levels") << QString();
+    }
     void pointsFileSaves();
     void configureSendsTableUpToEmptyCell();
     void cellCheck_data();
@@ -271,36 +275,25 @@ void TestMainWindowAFG::pointsFileLoads()
     QCOMPARE(stored(0, QStringLiteral("multilevelParameters"), "dataFilePath").toString(), path);
 }
 
-void TestMainWindowAFG::pointsFileSaves_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("ending appended") << "levels" << "levels.txt";
-    QTest::newRow("ending compared with case") << "levels.TXT" << "levels.TXT.txt";
-    QTest::newRow("missing folder") << "no/levels" << "";
-}
-
 void TestMainWindowAFG::pointsFileSaves()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, chosen);
     QFETCH(QString, written);
     QTemporaryDir dir;
     putRows(find<QTableWidget>(1, "MultilevelPointsTableWidget"),
             {QStringLiteral("1.5"), QStringLiteral("-2"), QString(), QStringLiteral("3")});
     LogCapture log(m_position);
 
-    chooseFile("chan2SaveAFGPointsPushButton", dir.filePath(name));
+    chooseFile("chan2SaveAFGPointsPushButton", dir.filePath(chosen));
     const QString saved = stored(1, QStringLiteral("multilevelParameters"), "dataFilePath").toString();
     if (written.isEmpty()) {
         QCOMPARE(saved, QString());
         QCOMPARE(log.of(LoggerCritical), QStringList{QStringLiteral("Saving AFG points failed: Couldn't open file %1")
-                                                         .arg(dir.filePath(name + QStringLiteral(".txt")))});
+                                                         .arg(dir.filePath(chosen + QStringLiteral(".txt")))});
         return;
     }
-    QFile file(dir.filePath(written));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("1.5\n-2"));
-    QCOMPARE(saved, file.fileName());
+    QCOMPARE(UiTest::readFile(dir.filePath(written)), QByteArray("1.5\n-2"));
+    QCOMPARE(saved, dir.filePath(written));
     QVERIFY(log.of(LoggerCritical).isEmpty());
 }
 

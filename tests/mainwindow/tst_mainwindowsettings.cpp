@@ -53,7 +53,7 @@ private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void savedSettingsComeBackInAFreshWindow();
     void namedPointsFileReloadsItsTable();
-    void saveAsThenSaveWithoutDialog_data();
+    void saveAsThenSaveWithoutDialog_data() { UiTest::endingRows(".ini"); }
     void saveAsThenSaveWithoutDialog();
 };
 
@@ -117,15 +117,6 @@ void TestMainWindowSettings::namedPointsFileReloadsItsTable()
     QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
                  QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
              PointsVector({1.5, -2.0, 3.0}));
-}
-
-void TestMainWindowSettings::saveAsThenSaveWithoutDialog_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("no suffix") << "panel" << "panel.ini";
-    QTest::newRow("upper-case suffix") << "panel.INI" << "panel.INI.ini";
-    QTest::newRow("suffix") << "panel.ini" << "panel.ini";
 }
 
 void TestMainWindowSettings::saveAsThenSaveWithoutDialog()

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <QtTest>
 
 namespace UiTest {
 
@@ -38,6 +39,18 @@ inline bool chooseFile(const QObject *parent, const QString &path)
     emit dialog->fileSelected(path);
     dialog->close();
     return true;
+}
+
+// Rows of the names a save is given ("chosen") and the file it writes
+// ("written"), for saves that add their ending when the name lacks it.
+inline void endingRows(const char *ending)
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    const QString e = QLatin1String(ending), upper = e.toUpper();
+    QTest::newRow("ending appended") << QStringLiteral("file") << QStringLiteral("file") + e;
+    QTest::newRow("ending kept") << QStringLiteral("file") + e << QStringLiteral("file") + e;
+    QTest::newRow("ending compared with case") << QStringLiteral("file") + upper << QStringLiteral("file") + upper + e;
 }
 
 inline bool writeFile(const QString &path, const QByteArray &content)
