@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -88,13 +87,7 @@ private slots:
 
 private:
     template<typename W>
-    W *find(const char *name) const
-    {
-        W *widget = m_window->findChild<W *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
+    W *find(const char *name) const { return UiTest::child<W>(m_window.get(), name); }
     template<typename W>
     W *find(int chan, const char *rest) const
     {
