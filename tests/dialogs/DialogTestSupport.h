@@ -6,6 +6,7 @@
 #include "BenchSupport.h"
 #include "ModalAnswerer.h"
 #include "ModuleOnBench.h"
+#include "UiSupport.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,14 +17,7 @@
 
 namespace DialogTest {
 
-template <typename T>
-T *child(QObject *parent, const char *name)
-{
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no widget %s", name);
-    return found;
-}
+using UiTest::child;
 
 // The log's paragraphs with their time stamps cut off; a paragraph without
 // one is marked by a leading "!", blank lines are dropped.

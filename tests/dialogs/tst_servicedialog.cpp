@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -49,8 +48,8 @@ class TestServiceDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() { Q_INIT_RESOURCE(images); }
+    void init() { module = Bench::openModule(&resource, &position); QVERIFY(module); }
     void runReportsCheckedTests_data();
     void runReportsCheckedTests();
     void promptedTestsAnsweredInOrder();
@@ -59,7 +58,7 @@ private slots:
     void cycleRunsOnEachTickUntilReleased();
     void adcValueOnlyFromGoodReading_data();
     void adcValueOnlyFromGoodReading();
-    void protocolSavedWithTxtEnding_data();
+    void protocolSavedWithTxtEnding_data() { UiTest::endingRows(".txt"); }
     void protocolSavedWithTxtEnding();
     void versionMismatchMarksInstrumentCell();
     void windowDestroyedWhileTaskIsHeld_data();
@@ -70,17 +69,6 @@ private:
     QString resource;
     int position = 0;
 };
-
-void TestServiceDialog::initTestCase()
-{
-    Q_INIT_RESOURCE(images);
-}
-
-void TestServiceDialog::init()
-{
-    module = Bench::openModule(&resource, &position);
-    QVERIFY(module);
-}
 
 void TestServiceDialog::runReportsCheckedTests_data()
 {
@@ -154,8 +142,7 @@ void TestServiceDialog::promptedTestsAnsweredInOrder()
 
 void TestServiceDialog::secondRunWhileRunningIsIgnored()
 {
-    char error[128] = {};
-    QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_self_test", 300000, error, sizeof error), 0);
+    QVERIFY(Bench::setLatency("tvkdwav_self_test", 300000));
     ServiceDialog dialog(module.get());
     check(&dialog, {QStringLiteral("selfTestCheckBox")});
     clickRun(&dialog);
@@ -234,15 +221,6 @@ void TestServiceDialog::adcValueOnlyFromGoodReading()
     }
 }
 
-void TestServiceDialog::protocolSavedWithTxtEnding_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("no ending") << "protocol" << "protocol.txt";
-    QTest::newRow("ending kept") << "protocol.txt" << "protocol.txt";
-    QTest::newRow("upper case") << "protocol.TXT" << "protocol.TXT.txt";
-}
-
 void TestServiceDialog::protocolSavedWithTxtEnding()
 {
     QFETCH(QString, chosen);
@@ -252,12 +230,8 @@ void TestServiceDialog::protocolSavedWithTxtEnding()
     auto *view = child<QPlainTextEdit>(&dialog, "testResultsPlainTextEdit");
     view->setPlainText(QStringLiteral("Тест ОЗУ: ошибок нет\nline 2"));
     child<QPushButton>(&dialog, "saveTestProtocolPushButton")->click();
-    auto *files = dialog.findChild<QFileDialog *>();
-    QVERIFY(files);
-    emit files->fileSelected(folder.filePath(chosen));
-    QFile file(folder.filePath(written));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), view->toPlainText().toLocal8Bit());
+    QVERIFY(UiTest::chooseFile(&dialog, folder.filePath(chosen)));
+    QCOMPARE(UiTest::readFile(folder.filePath(written)), view->toPlainText().toLocal8Bit());
 }
 
 void TestServiceDialog::versionMismatchMarksInstrumentCell()
@@ -282,8 +256,7 @@ void TestServiceDialog::windowDestroyedWhileTaskIsHeld_data()
 void TestServiceDialog::windowDestroyedWhileTaskIsHeld()
 {
     QFETCH(bool, answerPrompt);
-    char error[128] = {};
-    QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_test_RAM", 500000, error, sizeof error), 0);
+    QVERIFY(Bench::setLatency("tvkdwav_test_RAM", 500000));
     auto *window = new MainWindow(module.get());
     auto *dialog = window->findChild<ServiceDialog *>();
     QVERIFY(dialog);

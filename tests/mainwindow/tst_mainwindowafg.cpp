@@ -2,13 +2,12 @@
 #include "MainWindow.h"
 #include "ParameterTypes.h"
 #include "TestMain.h"
+#include "UiSupport.h"
 #include "WindowTestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -48,12 +47,12 @@ void putRows(QTableWidget *table, const QStringList &cells)
         table->setItem(row, 0, new QTableWidgetItem(cells.at(row)));
 }
 
-QString writeFile(const QTemporaryDir &dir, const QByteArray &content)
+QString writePoints(const QTemporaryDir &dir, const QByteArray &content)
 {
-    QFile file(dir.filePath(QStringLiteral("points.txt")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(file.fileName()));
-    return file.fileName();
+    const QString path = dir.filePath(QStringLiteral("points.txt"));
+    if (!UiTest::writeFile(path, content))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 } // namespace
@@ -74,7 +73,11 @@ private slots:
     void pointCountSizesTable();
     void pointsFileLoads_data();
     void pointsFileLoads();
-    void pointsFileSaves_data();
+    void pointsFileSaves_data()
+    {
+        UiTest::endingRows(".txt");
+        QTest::newRow("missing folder") << QStringLiteral("no/levels") << QString();
+    }
     void pointsFileSaves();
     void configureSendsTableUpToEmptyCell();
     void cellCheck_data();
@@ -84,17 +87,11 @@ private slots:
 
 private:
     template<typename W>
-    W *find(const QString &name) const
-    {
-        W *widget = m_window->findChild<W *>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    W *find(const char *name) const { return UiTest::child<W>(m_window.get(), name); }
     template<typename W>
     W *find(int chan, const char *rest) const
     {
-        return find<W>(QStringLiteral("chan%1%2").arg(chan + 1).arg(QLatin1String(rest)));
+        return find<W>(qPrintable(QStringLiteral("chan%1%2").arg(chan + 1).arg(QLatin1String(rest))));
     }
     QVariant stored(int chan, const QString &group, const char *key) const
     {
@@ -109,13 +106,10 @@ private:
     // Answers the file dialog that the button opens with `path`.
     void chooseFile(const char *button, const QString &path)
     {
-        find<QPushButton>(QLatin1String(button))->click();
-        auto *dialog = m_window->findChild<QFileDialog *>();
-        QVERIFY(dialog);
-        emit dialog->fileSelected(path);
-        delete dialog;
+        find<QPushButton>(button)->click();
+        QVERIFY(UiTest::chooseFile(m_window.get(), path));
     }
-    void configure() { find<QPushButton>(QStringLiteral("configDWAVPushButton"))->click(); }
+    void configure() { find<QPushButton>("configDWAVPushButton")->click(); }
 
     std::unique_ptr<DWAVModule> m_module;
     std::unique_ptr<MainWindow> m_window;
@@ -161,7 +155,6 @@ void TestMainWindowAFG::selectorShowsPageAndStores()
     QFETCH(QString, selector);
     QFETCH(QString, item);
     QFETCH(int, value);
-    QFETCH(int, page);
     auto *combo = find<QComboBox>(chan, qPrintable(selector));
     const bool form = selector.startsWith(QLatin1String("Signal"));
     if (!form)
@@ -172,7 +165,7 @@ void TestMainWindowAFG::selectorShowsPageAndStores()
     QCOMPARE(stored.userType(), form ? qMetaTypeId<afgSignalTypes>() : qMetaTypeId<modulType>());
     QCOMPARE(stored.toInt(), value);
     auto *pages = find<QStackedWidget>(chan, form ? "FGStackedWidget" : "HarmonicModulationStackedWidget");
-    QCOMPARE(pages->currentIndex(), page);
+    QTEST(pages->currentIndex(), "page");
     if (!form) {
         QCOMPARE(pages->isEnabled(), value != 0);
         QCOMPARE(find<QDoubleSpinBox>(chan, "HarmonicModulFreqDoubleSpinBox")->isEnabled(), value != 0);
@@ -203,7 +196,7 @@ void TestMainWindowAFG::editReachesTheDriverForItsChannelOnly()
 
 void TestMainWindowAFG::fillingSelectorsStartsNoConfiguration()
 {
-    find<QCheckBox>(QStringLiteral("autoConfigCheckBox"))->setChecked(true);
+    find<QCheckBox>("autoConfigCheckBox")->setChecked(true);
     find<QComboBox>(1, "SignalFormComboBox")->setCurrentIndex(AfgImpulse);
     find<QComboBox>(0, "HarmonicFreqDimComboBox")->setCurrentText(QStringLiteral("kHz"));
     dwavbench_journal_clear();
@@ -229,7 +222,6 @@ void TestMainWindowAFG::pointCountSizesTable()
 {
     QFETCH(int, rows);
     QFETCH(int, count);
-    QFETCH(QStringList, after);
     auto *table = find<QTableWidget>(1, "MultilevelPointsTableWidget");
     find<QComboBox>(1, "SignalFormComboBox")->setCurrentIndex(AfgMultilevel);
     QStringList cells;
@@ -237,7 +229,7 @@ void TestMainWindowAFG::pointCountSizesTable()
         cells << QStringLiteral("1");
     putRows(table, cells);
     typeInto(find<QSpinBox>(1, "MultilevelNPointsSpinBox"), QString::number(count));
-    QCOMPARE(texts(table), after);
+    QTEST(texts(table), "after");
     QCOMPARE(stored(1, QStringLiteral("multilevelParameters"), "nPoints").toInt(), count);
 }
 
@@ -262,7 +254,7 @@ void TestMainWindowAFG::pointsFileLoads()
     QFETCH(QStringList, first);
     QFETCH(int, rows);
     QTemporaryDir dir;
-    const QString path = writeFile(dir, content);
+    const QString path = writePoints(dir, content);
     auto *table = find<QTableWidget>(0, "MultilevelPointsTableWidget");
     chooseFile("chan1LoadAFGPointsPushButton", path);
     QCOMPARE(table->rowCount(), rows);
@@ -276,36 +268,25 @@ void TestMainWindowAFG::pointsFileLoads()
     QCOMPARE(stored(0, QStringLiteral("multilevelParameters"), "dataFilePath").toString(), path);
 }
 
-void TestMainWindowAFG::pointsFileSaves_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("ending appended") << "levels" << "levels.txt";
-    QTest::newRow("ending compared with case") << "levels.TXT" << "levels.TXT.txt";
-    QTest::newRow("missing folder") << "no/levels" << "";
-}
-
 void TestMainWindowAFG::pointsFileSaves()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, chosen);
     QFETCH(QString, written);
     QTemporaryDir dir;
     putRows(find<QTableWidget>(1, "MultilevelPointsTableWidget"),
             {QStringLiteral("1.5"), QStringLiteral("-2"), QString(), QStringLiteral("3")});
     LogCapture log(m_position);
 
-    chooseFile("chan2SaveAFGPointsPushButton", dir.filePath(name));
+    chooseFile("chan2SaveAFGPointsPushButton", dir.filePath(chosen));
     const QString saved = stored(1, QStringLiteral("multilevelParameters"), "dataFilePath").toString();
     if (written.isEmpty()) {
         QCOMPARE(saved, QString());
         QCOMPARE(log.of(LoggerCritical), QStringList{QStringLiteral("Saving AFG points failed: Couldn't open file %1")
-                                                         .arg(dir.filePath(name + QStringLiteral(".txt")))});
+                                                         .arg(dir.filePath(chosen + QStringLiteral(".txt")))});
         return;
     }
-    QFile file(dir.filePath(written));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("1.5\n-2"));
-    QCOMPARE(saved, file.fileName());
+    QCOMPARE(UiTest::readFile(dir.filePath(written)), QByteArray("1.5\n-2"));
+    QCOMPARE(saved, dir.filePath(written));
     QVERIFY(log.of(LoggerCritical).isEmpty());
 }
 
@@ -349,7 +330,7 @@ void TestMainWindowAFG::cellCheck()
     QTemporaryDir dir;
     find<QComboBox>(0, "SignalFormComboBox")->setCurrentIndex(AfgMultilevel);
     find<QComboBox>(1, "SignalFormComboBox")->setCurrentIndex(AfgMultilevel);
-    chooseFile("chan1LoadAFGPointsPushButton", writeFile(dir, "1\n2\n3"));
+    chooseFile("chan1LoadAFGPointsPushButton", writePoints(dir, "1\n2\n3"));
     auto *other = find<QTableWidget>(1, "MultilevelPointsTableWidget");
     putRows(other, {QStringLiteral("7")});
     // A click on the other channel's cell must not decide what this cell gets back.
@@ -397,15 +378,15 @@ void TestMainWindowAFG::awgFilePaths()
     QFETCH(QString, loading);
     QFETCH(QString, saving);
     chooseFile(qPrintable(button), chosen);
-    auto *loadingEdit = find<QLineEdit>(QStringLiteral("AWGLoadingFilePathLineEdit"));
-    auto *savingEdit = find<QLineEdit>(QStringLiteral("AWGSavingFilePathLineEdit"));
+    auto *loadingEdit = find<QLineEdit>("AWGLoadingFilePathLineEdit");
+    auto *savingEdit = find<QLineEdit>("AWGSavingFilePathLineEdit");
     QCOMPARE(loadingEdit->text(), loading);
     QCOMPARE(savingEdit->text(), saving);
     QCOMPARE(m_module->awgParameter(QStringLiteral("dataFilePath")).toString(), loading);
     // Set, not typed: the module's path options keep what was typed.
     QCOMPARE(m_module->awgLoadingFilePath(), QString());
     QCOMPARE(m_module->awgSavingFilePath(), QString());
-    find<QPushButton>(QStringLiteral("AWGSwitchFilesPushButton"))->click();
+    find<QPushButton>("AWGSwitchFilesPushButton")->click();
     QCOMPARE(loadingEdit->text(), saving);
     QCOMPARE(savingEdit->text(), loading);
 }

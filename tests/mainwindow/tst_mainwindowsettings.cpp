@@ -1,11 +1,11 @@
 #include "MainWindow.h"
 #include "ParameterTypes.h"
 #include "TestMain.h"
+#include "UiSupport.h"
 #include "WindowTestSupport.h"
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -14,39 +14,14 @@
 #include <QTemporaryDir>
 
 using namespace WindowTest;
+using UiTest::child;
+using UiTest::chooseFile;
 
 namespace {
-
-// The window's open file dialog, or null.
-QFileDialog *openDialog(QWidget *window)
-{
-    const auto dialogs = window->findChildren<QFileDialog *>();
-    for (QFileDialog *dialog : dialogs)
-        if (dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
-
-// Chooses `path` in the window's open file dialog, as the user would.
-bool choose(QWidget *window, const QString &path)
-{
-    QFileDialog *dialog = openDialog(window);
-    if (!dialog)
-        return false;
-    emit dialog->fileSelected(path);
-    dialog->close();
-    return true;
-}
 
 void trigger(MainWindow *window, const char *action)
 {
     QVERIFY(QMetaObject::invokeMethod(window, action));
-}
-
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
 }
 
 void setCycles(QWidget *window, int cycles)
@@ -75,18 +50,12 @@ class TestMainWindowSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void savedSettingsComeBackInAFreshWindow();
     void namedPointsFileReloadsItsTable();
-    void saveAsThenSaveWithoutDialog_data();
+    void saveAsThenSaveWithoutDialog_data() { UiTest::endingRows(".ini"); }
     void saveAsThenSaveWithoutDialog();
 };
-
-void TestMainWindowSettings::initTestCase()
-{
-    Q_INIT_RESOURCE(images);
-    ParameterTypes::registerTypes();
-}
 
 void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
 {
@@ -106,7 +75,7 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
         child<QCheckBox>(&window, "autoConfigCheckBox")->setChecked(true);
         before = shown(&window);
         trigger(&window, "actionSaveAsSettings_triggered");
-        QVERIFY(choose(&window, file));
+        QVERIFY(chooseFile(&window, file));
         QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
     }
 
@@ -115,7 +84,7 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
     MainWindow window(module.get());
     QVERIFY(shown(&window) != before);
     trigger(&window, "actionLoadSettings_triggered");
-    QVERIFY(choose(&window, file));
+    QVERIFY(chooseFile(&window, file));
     QCOMPARE(indicatorText(&window), QStringLiteral("Loaded successfully"));
     QCOMPARE(shown(&window), before);
     QCOMPARE(module->awgParameter(QStringLiteral("numCycles")).toInt(), 37);
@@ -132,10 +101,7 @@ void TestMainWindowSettings::namedPointsFileReloadsItsTable()
     QTemporaryDir dir;
     const QString points = dir.filePath(QStringLiteral("levels.txt"));
     const QString settings = dir.filePath(QStringLiteral("panel.ini"));
-    QFile file(points);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("1.5\n-2\n3");
-    file.close();
+    QVERIFY(UiTest::writeFile(points, "1.5\n-2\n3"));
     auto module = openModule();
     QVERIFY(module);
     module->setParameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
@@ -144,22 +110,13 @@ void TestMainWindowSettings::namedPointsFileReloadsItsTable()
 
     MainWindow window(module.get());
     trigger(&window, "actionLoadSettings_triggered");
-    QVERIFY(choose(&window, settings));
+    QVERIFY(chooseFile(&window, settings));
     auto *table = child<QTableWidget>(&window, "chan2MultilevelPointsTableWidget");
     QCOMPARE(table->rowCount(), 3);
     QCOMPARE(table->item(1, 0)->text(), QStringLiteral("-2"));
     QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
                  QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
              PointsVector({1.5, -2.0, 3.0}));
-}
-
-void TestMainWindowSettings::saveAsThenSaveWithoutDialog_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("written");
-    QTest::newRow("no suffix") << "panel" << "panel.ini";
-    QTest::newRow("upper-case suffix") << "panel.INI" << "panel.INI.ini";
-    QTest::newRow("suffix") << "panel.ini" << "panel.ini";
 }
 
 void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
@@ -173,15 +130,13 @@ void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
 
     // Nothing chosen yet: Save asks for a file.
     trigger(&window, "actionSaveSettings_triggered");
-    QVERIFY(choose(&window, dir.filePath(chosen)));
-    QFile file(dir.filePath(written));
-    QVERIFY(file.exists());
+    QVERIFY(chooseFile(&window, dir.filePath(chosen)));
+    QVERIFY(QFile::exists(dir.filePath(written)));
 
     setCycles(&window, 4242);
     trigger(&window, "actionSaveSettings_triggered");
-    QVERIFY(!openDialog(&window));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("numCycles=4242"));
+    QVERIFY(!UiTest::openFileDialog(&window));
+    QVERIFY(UiTest::readFile(dir.filePath(written)).contains("numCycles=4242"));
     QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
 }
 

@@ -63,6 +63,17 @@ inline bool setModuleOption(const char *resource, int position, const char *key,
     return true;
 }
 
+// Every call of `function` from now on takes `microseconds` longer.
+inline bool setLatency(const char *function, unsigned long microseconds)
+{
+    char error[256] = {0};
+    if (dwavbench_set_function_latency_us(function, microseconds, error, sizeof error) != 0) {
+        qWarning("latency: %s", error);
+        return false;
+    }
+    return true;
+}
+
 struct Call {
     quint64 sequence = 0;
     quint64 timeNs = 0;

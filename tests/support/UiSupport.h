@@ -1,0 +1,69 @@
+#pragma once
+
+// Widgets by name, the non-modal file dialogs the panel opens, and the
+// small files the tests hand to them.
+
+#include <QFile>
+#include <QFileDialog>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <QtTest>
+
+namespace UiTest {
+
+template <typename T>
+T *child(const QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qWarning("no widget %s", name);
+    return found;
+}
+
+// The file dialog `parent` has open, or null.
+inline QFileDialog *openFileDialog(const QObject *parent)
+{
+    for (QFileDialog *dialog : parent->findChildren<QFileDialog *>())
+        if (dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// Chooses `path` in that dialog as the user would; false when none is open.
+inline bool chooseFile(const QObject *parent, const QString &path)
+{
+    QFileDialog *dialog = openFileDialog(parent);
+    if (!dialog)
+        return false;
+    emit dialog->fileSelected(path);
+    dialog->close();
+    return true;
+}
+
+// Rows of the names a save is given ("chosen") and the file it writes
+// ("written"), for saves that add their ending when the name lacks it.
+inline void endingRows(const char *ending)
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    const QString e = QLatin1String(ending), upper = e.toUpper();
+    QTest::newRow("ending appended") << QStringLiteral("file") << QStringLiteral("file") + e;
+    QTest::newRow("ending kept") << QStringLiteral("file") + e << QStringLiteral("file") + e;
+    QTest::newRow("ending compared with case") << QStringLiteral("file") + upper << QStringLiteral("file") + upper + e;
+}
+
+inline bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// A file's bytes, empty when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace UiTest
