@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace {
@@ -99,10 +98,9 @@ void MainWindow::refreshPanelSettings()
                                                       QStringLiteral("multilevelParameters"),
                                                       QStringLiteral("dataFilePath"), chan)
                                    .toString();
-        if (!points.isEmpty()) {
-            QSignalBlocker blocker(pointsTable(chan));
+        // The loader fills the table with its signals blocked.
+        if (!points.isEmpty())
             loadAfgPointsFromFile(pointsTable(chan), chan, points);
-        }
     }
 
     const QString awgDataFile = module->awgParameter(QStringLiteral("dataFilePath")).toString();
