@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <utility>
+
 namespace {
 
 const char *const fieldMessages[] = {
@@ -157,13 +159,15 @@ void MainWindow::on_AWGSaveToFilePushButton_clicked()
     AwgFileHeader header;
     const uint chan = module->awgParameter(QStringLiteral("chan")).toUInt();
     const uint format = module->awgParameter(QStringLiteral("dataFormat")).toUInt();
-    if (chan > 2) {
-        logger->critical(QString::fromLatin1(fieldMessages[AwgFileHeader::Chan]), failedKey);
-        return;
-    }
-    if (format > 1) {
-        logger->critical(QString::fromLatin1(fieldMessages[AwgFileHeader::DataFormat]), failedKey);
-        return;
+    // The codes the saved file would carry are held to the rule the loader
+    // checks them by.
+    const std::pair<AwgFileHeader::Field, uint> codes[] = {{AwgFileHeader::Chan, chan},
+                                                           {AwgFileHeader::DataFormat, format}};
+    for (const auto &[field, code] : codes) {
+        if (code > 0xff || !AwgFileHeader::isAcceptable(field, quint8(code))) {
+            logger->critical(QString::fromLatin1(fieldMessages[field]), failedKey);
+            return;
+        }
     }
     header.chan = quint8(chan);
     header.dataFormat = quint8(format);
