@@ -16,13 +16,13 @@
 #include "Logger.h"
 #include "MultilevelParameters.h"
 #include "TriangularParameters.h"
+#include "UserFile.h"
 
 #include "dwav_visa.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -227,7 +227,6 @@ void DWAVModule::walkParameterGroups(QSettings &settings, bool saving)
 
 int DWAVModule::saveSettings(const QString &filePath)
 {
-    const QFileInfo target(filePath);
     auto fail = [this, &filePath](ViStatus status, const QString &why) {
         setLastError(tr("Panel settings were not saved to %1: %2").arg(filePath, why), status);
         return int(status);
@@ -235,11 +234,15 @@ int DWAVModule::saveSettings(const QString &filePath)
     if (filePath.isEmpty())
         return fail(VI_ERROR_FILE_ACCESS, tr("no file name"));
 
-    // The settings are written completely into a file of their own beside
-    // the target; only a complete file replaces the target, so a failed
-    // save never costs the settings saved before. A fresh file also keeps
-    // keys of an older file from being merged into the new one.
-    QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!UserFile::isSaveTarget(filePath))
+        return fail(VI_ERROR_FILE_ACCESS, tr("not a file"));
+
+    // The settings are written completely into a scratch file first; only
+    // a complete file replaces the target, so a failed save never costs the
+    // settings saved before. A fresh file also keeps keys of an older file
+    // from being merged into the new one. It lies in the temporary folder,
+    // as the target's own folder may admit no new file.
+    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("dwav-settings-XXXXXX.ini")));
     if (!scratch.open())
         return fail(VI_ERROR_FILE_ACCESS, scratch.errorString());
     scratch.close();
@@ -270,16 +273,9 @@ int DWAVModule::saveSettings(const QString &filePath)
     const QByteArray content = written.readAll();
     written.close();
 
-    QSaveFile out(filePath);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(VI_ERROR_FILE_ACCESS, out.errorString());
-    if (out.write(content) != content.size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!UserFile::save(filePath, content, &why))
         return fail(VI_ERROR_FILE_IO, why);
-    }
-    if (!out.commit())
-        return fail(VI_ERROR_FILE_IO, out.errorString());
     return 0;
 }
 

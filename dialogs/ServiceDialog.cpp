@@ -4,12 +4,13 @@
 #include "DWAVModule.h"
 #include "Logger.h"
 #include "PanelMessageBox.h"
+#include "UserFile.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
-#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QSaveFile>
 #include <QTableWidgetItem>
 #include <QThread>
 #include <QTimer>
@@ -396,13 +397,15 @@ void ServiceDialog::saveTestProtocol(const QString &fileName)
     if (!name.endsWith(QLatin1String(".txt")))
         name += QLatin1String(".txt");
     Logger *logger = Logger::instance(mezNum);
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    // Written aside and put in place whole, so a failed write keeps an
+    // earlier protocol of the same name as it was.
+    QSaveFile file(name);
+    if (!UserFile::openForSave(file)) {
         logger->critical(tr("Couldn't open file %1").arg(name), tr("Saving tests protocol failed"));
         return;
     }
     const QByteArray bytes = ui->testResultsPlainTextEdit->toPlainText().toLocal8Bit();
     // A full disk must not pass for a saved protocol.
-    if (file.write(bytes) != bytes.size())
+    if (file.write(bytes) != bytes.size() || !UserFile::commit(file))
         logger->critical(tr("Couldn't write file %1").arg(name), tr("Saving tests protocol failed"));
 }

@@ -1,4 +1,5 @@
 #include "DialogTestSupport.h"
+#include "LogCapture.h"
 #include "MainWindow.h"
 #include "ServiceDialog.h"
 #include "TestMain.h"
@@ -58,7 +59,7 @@ private slots:
     void cycleRunsOnEachTickUntilReleased();
     void adcValueOnlyFromGoodReading_data();
     void adcValueOnlyFromGoodReading();
-    void protocolSavedWithTxtEnding_data() { UiTest::endingRows(".txt"); }
+    void protocolSavedWithTxtEnding_data();
     void protocolSavedWithTxtEnding();
     void versionMismatchMarksInstrumentCell();
     void windowDestroyedWhileTaskIsHeld_data();
@@ -221,17 +222,45 @@ void TestServiceDialog::adcValueOnlyFromGoodReading()
     }
 }
 
+void TestServiceDialog::protocolSavedWithTxtEnding_data()
+{
+    UiTest::endingRows(".txt");
+    // Refused saves: an older protocol stays as it was.
+    QTest::newRow("full disk") << QStringLiteral("old.txt") << QString();
+    QTest::newRow("named pipe") << QStringLiteral("pipe.txt") << QString();
+}
+
 void TestServiceDialog::protocolSavedWithTxtEnding()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QTemporaryDir folder;
+    const QString target = folder.filePath(chosen);
+    const bool pipe = chosen.startsWith(QLatin1String("pipe"));
+    const bool diskFull = written.isEmpty() && !pipe;
+    if (diskFull)
+        QVERIFY(UiTest::writeFile(target, "old protocol"));
+    if (pipe)
+        QVERIFY(UiTest::makeFifo(target));
     ServiceDialog dialog(module.get());
+    LogCapture log(position);
     auto *view = child<QPlainTextEdit>(&dialog, "testResultsPlainTextEdit");
     view->setPlainText(QStringLiteral("Тест ОЗУ: ошибок нет\nline 2"));
     child<QPushButton>(&dialog, "saveTestProtocolPushButton")->click();
-    QVERIFY(UiTest::chooseFile(&dialog, folder.filePath(chosen)));
-    QCOMPARE(UiTest::readFile(folder.filePath(written)), view->toPlainText().toLocal8Bit());
+    {
+        std::unique_ptr<UiTest::FileSizeLimit> full;
+        if (diskFull)
+            full.reset(new UiTest::FileSizeLimit(0));
+        QVERIFY(UiTest::chooseFile(&dialog, target));
+    }
+    if (!written.isEmpty()) {
+        QCOMPARE(UiTest::readFile(folder.filePath(written)), view->toPlainText().toLocal8Bit());
+        return;
+    }
+    QCOMPARE(log.of(LoggerCritical), QStringList{QStringLiteral("Saving tests protocol failed: Couldn't %1 file %2")
+                                                     .arg(pipe ? QStringLiteral("open") : QStringLiteral("write"), target)});
+    if (diskFull)
+        QCOMPARE(UiTest::readFile(target), QByteArray("old protocol"));
 }
 
 void TestServiceDialog::versionMismatchMarksInstrumentCell()
