@@ -1,7 +1,8 @@
 #include "MultilevelPointsFile.h"
 
+#include "UserFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace MultilevelPointsFile {
@@ -42,55 +43,62 @@ void takeLine(const QByteArray &line, QVector<double> *levels)
 bool read(const QString &path, QVector<double> *levels)
 {
     levels->clear();
+    if (!UserFile::isReadable(path))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     // No level needs a long line, and 1024 of them fit in far less than the
-    // byte budget: a device without line ends, or a huge file of anything
-    // else, is read no further than that instead of holding the panel.
+    // byte budget: a huge file of anything else is read no further than
+    // that instead of holding the panel.
     constexpr int maxLineBytes = 4096;
     constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
     constexpr qint64 blockBytes = 64 * 1024;
     qint64 bytesRead = 0;
     QByteArray line;
-    bool skippingLongLine = false;
+    bool overLong = false;
+    // Takes the next piece of the current line; a line past the limit is
+    // dropped whole, wherever the blocks cut it.
+    auto append = [&](const char *data, int size) {
+        if (overLong || line.size() + size > maxLineBytes) {
+            overLong = true;
+            line.clear();
+        } else {
+            line.append(data, size);
+        }
+    };
+    auto endLine = [&] {
+        if (!overLong)
+            takeLine(line, levels);
+        line.clear();
+        overLong = false;
+    };
     while (levels->size() < maxPoints && bytesRead < maxFileBytes) {
-        const QByteArray block = file.read(blockBytes);
+        const QByteArray block = file.read(qMin(blockBytes, maxFileBytes - bytesRead));
         if (block.isEmpty())
             break;
         bytesRead += block.size();
         int start = 0;
         while (levels->size() < maxPoints) {
             const int end = block.indexOf('\n', start);
-            if (!skippingLongLine)
-                line.append(block.constData() + start, (end < 0 ? block.size() : end) - start);
+            append(block.constData() + start, (end < 0 ? block.size() : end) - start);
             if (end < 0)
                 break;
-            takeLine(line, levels);
-            line.clear();
-            skippingLongLine = false;
+            endLine();
             start = end + 1;
         }
-        if (line.size() > maxLineBytes) {
-            line.clear();
-            skippingLongLine = true;
-        }
     }
-    if (!skippingLongLine && levels->size() < maxPoints)
-        takeLine(line, levels);
+    // The last line counts only when the file really ends there; a line cut
+    // off by the budget may be the start of a different number.
+    if (levels->size() < maxPoints && file.atEnd())
+        endLine();
     return true;
 }
 
 bool write(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QTextCodec *latin1 = QTextCodec::codecForName("ISO-8859-1");
-    const QByteArray bytes = latin1->fromUnicode(lines.join(QLatin1Char('\n')));
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return UserFile::save(path, latin1->fromUnicode(lines.join(QLatin1Char('\n'))));
 }
 
 } // namespace MultilevelPointsFile

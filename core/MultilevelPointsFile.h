@@ -21,13 +21,13 @@ bool parseLevel(const QString &text, double *level);
 // The text a cell shows for a level: 'g' format with 10 significant digits.
 QString levelText(double level);
 
-// Reads at most maxPoints levels; lines that are no level are skipped. False
-// when the file cannot be opened (levels then left empty).
+// Reads at most maxPoints levels from at most 64 MiB of the file; lines that
+// are no level, or longer than 4096 bytes, are skipped. False when the file is
+// no regular file or cannot be opened (levels then left empty).
 bool read(const QString &path, QVector<double> *levels);
 
-// Writes the lines, each encoded as ISO-8859-1. The whole file is written
-// aside and then put in place of the old one, so a failure leaves any earlier
-// file as it was. False on any failure.
+// Writes the lines, each encoded as ISO-8859-1, as UserFile::save does: a
+// failure leaves any earlier file as it was. False on any failure.
 bool write(const QString &path, const QStringList &lines);
 
 } // namespace MultilevelPointsFile

@@ -188,10 +188,18 @@ void MainWindow::storeMultilevelPoints(QTableWidget *table, int chan)
 
 void MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path)
 {
+    // The points file's messages read alike in both languages, as the AWG
+    // page's do.
+    const QString failedKey = QStringLiteral("Loading AFG points failed");
     QVector<double> levels;
     if (!MultilevelPointsFile::read(path, &levels)) {
-        Logger::instance(position)->critical(tr("Cannot open file %1!").arg(path),
-                                             tr("Loading AFG points failed"));
+        Logger::instance(position)->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
+        return;
+    }
+    // A file of something else (binary data, an AWG data file) must not
+    // empty the operator's table.
+    if (levels.isEmpty()) {
+        Logger::instance(position)->critical(QStringLiteral("File %1 holds no points").arg(path), failedKey);
         return;
     }
 
@@ -217,8 +225,8 @@ void MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QStr
 void MainWindow::saveAfgPointsToFile(QTableWidget *table, int chan, const QString &path)
 {
     if (!MultilevelPointsFile::write(path, tableTexts(table))) {
-        Logger::instance(position)->critical(tr("Couldn't open file %1").arg(path),
-                                             tr("Saving AFG points failed"));
+        Logger::instance(position)->critical(QStringLiteral("Couldn't open file %1").arg(path),
+                                             QStringLiteral("Saving AFG points failed"));
         return;
     }
     storeAfgValue(chan, multilevelGroup, QStringLiteral("dataFilePath"), path);

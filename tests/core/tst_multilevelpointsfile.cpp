@@ -1,5 +1,6 @@
 #include "MultilevelPointsFile.h"
 #include "TestMain.h"
+#include "UiSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,6 +24,14 @@ void TestMultilevelPointsFile::readerIsBounded_data()
         << QByteArray(10 * 1024 * 1024, '1') + "\n1.5\n2" << QVector<double>{1.5, 2};
     QTest::newRow("past the byte budget")
         << QByteArray(70 * 1024 * 1024, '\n') + "5" << QVector<double>{};
+    // The budget ends after "10": that is no line of the file.
+    QTest::newRow("number cut by the budget")
+        << QByteArray(64 * 1024 * 1024 - 2, '\n') + "10.5" << QVector<double>{};
+    // The line limit holds inside a block as across a block boundary.
+    QTest::newRow("long line inside a block")
+        << QByteArray(4096, ' ') + "5\n6" << QVector<double>{6};
+    QTest::newRow("longest line across a block boundary")
+        << QByteArray(64 * 1024 - 100, '\n') + QByteArray(4095, ' ') + "5" << QVector<double>{5};
 }
 
 void TestMultilevelPointsFile::readerIsBounded()
@@ -37,9 +46,14 @@ void TestMultilevelPointsFile::readerIsBounded()
     QVector<double> read;
     QVERIFY(MultilevelPointsFile::read(file.fileName(), &read));
     QCOMPARE(read, levels);
-    // A device that never ends a line returns too.
-    QVERIFY(MultilevelPointsFile::read(QStringLiteral("/dev/zero"), &read));
-    QVERIFY(read.isEmpty());
+    // A device that never ends, or a pipe that waits for a writer, is not
+    // opened at all.
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QVERIFY(UiTest::makeFifo(pipe));
+    for (const QString &special : {QStringLiteral("/dev/zero"), pipe}) {
+        QVERIFY(!MultilevelPointsFile::read(special, &read));
+        QVERIFY(read.isEmpty());
+    }
 }
 
 DWAV_TEST_MAIN(TestMultilevelPointsFile)

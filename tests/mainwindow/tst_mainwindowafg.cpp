@@ -1,3 +1,4 @@
+#include "AwgFiles.h"
 #include "LogCapture.h"
 #include "MainWindow.h"
 #include "ParameterTypes.h"
@@ -236,36 +237,58 @@ void TestMainWindowAFG::pointCountSizesTable()
 void TestMainWindowAFG::pointsFileLoads_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("special");  // a path other than the written file
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("critical");  // a refused file leaves the table as it was
     QByteArray many;
     for (int i = 0; i < 2000; ++i)
         many += QByteArray::number(i * 0.001) + '\n';
     QTest::newRow("line ends, blanks, text, bounds")
-        << QByteArray("1.5\r\n\r\nvolts\r\n10\n-10\n10.0001\n -2 \n1e-5\n0.123456789012")
-        << QStringList{"1.5", "10", "-10", "-2", "1e-05", "0.123456789"} << 6;
-    QTest::newRow("at most 1024 values") << many << QStringList{"0", "0.001"} << 1024;
-    QTest::newRow("no valid line") << QByteArray("a\n11\n") << QStringList() << 0;
+        << QByteArray("1.5\r\n\r\nvolts\r\n10\n-10\n10.0001\n -2 \n1e-5\n0.123456789012") << QString()
+        << QStringList{"1.5", "10", "-10", "-2", "1e-05", "0.123456789"} << 6 << QString();
+    QTest::newRow("at most 1024 values") << many << QString() << QStringList{"0", "0.001"} << 1024 << QString();
+    const QString none = QStringLiteral("Loading AFG points failed: File %1 holds no points");
+    const QString unopened = QStringLiteral("Loading AFG points failed: Cannot open file %1!");
+    QTest::newRow("no valid line") << QByteArray("a\n11\n") << QString() << QStringList{"7"} << 1 << none;
+    QTest::newRow("an AWG data file") << AwgFiles::bytes(2, false) << QString() << QStringList{"7"} << 1 << none;
+    QTest::newRow("named pipe") << QByteArray() << "pipe" << QStringList{"7"} << 1 << unopened;
+    QTest::newRow("device") << QByteArray() << "/dev/zero" << QStringList{"7"} << 1 << unopened;
 }
 
 void TestMainWindowAFG::pointsFileLoads()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QString, special);
     QFETCH(QStringList, first);
     QFETCH(int, rows);
+    QFETCH(QString, critical);
     QTemporaryDir dir;
-    const QString path = writePoints(dir, content);
+    QString path = writePoints(dir, content);
+    if (special == QLatin1String("pipe")) {
+        path = dir.filePath(special);
+        QVERIFY(UiTest::makeFifo(path));
+    } else if (!special.isEmpty()) {
+        path = special;
+    }
     auto *table = find<QTableWidget>(0, "MultilevelPointsTableWidget");
+    putRows(table, {QStringLiteral("7")});
+    find<QSpinBox>(0, "MultilevelNPointsSpinBox")->setValue(1);
+    LogCapture log(m_position);
     chooseFile("chan1LoadAFGPointsPushButton", path);
+    QCOMPARE(log.of(LoggerCritical), critical.isEmpty() ? QStringList() : QStringList{critical.arg(path)});
     QCOMPARE(table->rowCount(), rows);
     QCOMPARE(texts(table).mid(0, first.size()), first);
     QCOMPARE(find<QSpinBox>(0, "MultilevelNPointsSpinBox")->value(), rows);
+    QCOMPARE(stored(0, QStringLiteral("multilevelParameters"), "dataFilePath").toString(),
+             critical.isEmpty() ? path : QString());
+    if (!critical.isEmpty())
+        return;
     // The cells show 10 digits; the module gets the values as read.
     const QList<double> points = storedPoints(0);
     QCOMPARE(points.size(), rows);
     for (int i = 0; i < first.size(); ++i)
         QVERIFY(qAbs(points.at(i) - first.at(i).toDouble()) < 1e-9);
-    QCOMPARE(stored(0, QStringLiteral("multilevelParameters"), "dataFilePath").toString(), path);
 }
 
 void TestMainWindowAFG::pointsFileSaves()
