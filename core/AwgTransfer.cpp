@@ -3,6 +3,7 @@
 #include "AwgFileReader.h"
 #include "AwgFileWriter.h"
 #include "Logger.h"
+#include "UserFile.h"
 
 #include "tvkbase_32.h"
 #include "tvkdwav_32.h"
@@ -48,13 +49,16 @@ QString traced(qint16 code)
     return QString::number(quint16(code), 16);
 }
 
-// One packet's buffer for a channel the layout holds, none for the other.
+// One packet's buffer for a channel the layout holds; for the other, room
+// for `unused` values (none when 0).
 template <typename T>
-bool allocate(std::unique_ptr<T[]> &buffer, bool wanted, quint32 count)
+bool allocate(std::unique_ptr<T[]> &buffer, bool wanted, quint32 count, quint32 unused = 0)
 {
     if (wanted)
         buffer.reset(new (std::nothrow) T[count]);
-    return !wanted || buffer;
+    else if (unused)
+        buffer.reset(new (std::nothrow) T[unused]());
+    return (!wanted && !unused) || buffer;
 }
 
 } // namespace
@@ -80,9 +84,11 @@ template <typename T>
 int AwgTransfer::loadPackets(AwgFileReader &reader, const AwgFileHeader &layout)
 {
     const quint32 count = layout.numSamples;
+    // A driver may not take a null buffer even for the channel it leaves
+    // alone: that one gets room for a single value.
     std::unique_ptr<T[]> chan1;
     std::unique_ptr<T[]> chan2;
-    if (!allocate(chan1, layout.hasChan1(), count) || !allocate(chan2, layout.hasChan2(), count)) {
+    if (!allocate(chan1, layout.hasChan1(), count, 1) || !allocate(chan2, layout.hasChan2(), count, 1)) {
         m_stop = OutOfMemory;
         return VI_ERROR_ALLOC;
     }
@@ -189,7 +195,7 @@ int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
     m_stop = NoStop;
     const QString failedKey = QStringLiteral("Saving AWG data to file failed");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!UserFile::openForSave(file)) {
         m_logger->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
         return VI_ERROR_FILE_ACCESS;
     }
@@ -210,9 +216,8 @@ int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
         status = header.isCodes() ? savePackets<qint16>(writer, header)
                                   : savePackets<double>(writer, header);
     }
-    if (status == 0 && !file.commit()) {
+    if (status == 0 && !UserFile::commit(file, &m_writeError)) {
         m_stop = WriteFailed;
-        m_writeError = file.errorString();
         status = VI_ERROR_FILE_IO;
     }
     if (status != 0) {
@@ -223,11 +228,12 @@ int AwgTransfer::save(const QString &path, const AwgFileHeader &header)
                                failedKey);
         else if (m_stop == WriteFailed)
             m_logger->critical(QStringLiteral("Cannot write file %1: %2").arg(path, m_writeError), failedKey);
-        m_logger->status(QStringLiteral("Saving AWG points failed"));
         // A refused packet read is told in the driver's words, as a refused
-        // write is when loading: otherwise its status reaches nobody.
+        // write is when loading: otherwise its status reaches nobody. The
+        // status line then ends on the save's own outcome.
         if (m_stop == NoStop)
             m_logger->critical(returnedStatus(m_session, status));
+        m_logger->status(QStringLiteral("Saving AWG points failed"));
         return status;
     }
     m_logger->status(QStringLiteral("Saving AWG points successfull"));

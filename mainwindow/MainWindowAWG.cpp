@@ -10,6 +10,7 @@
 #include "DWAVModule.h"
 #include "Logger.h"
 #include "ParameterTypes.h"
+#include "UserFile.h"
 
 #include <QFile>
 #include <QRadioButton>
@@ -105,7 +106,7 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
         return;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!UserFile::isReadable(path) || !file.open(QIODevice::ReadOnly)) {
         logger->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
         return;
     }
@@ -136,7 +137,11 @@ void MainWindow::on_AWGLoadFromFilePushButton_clicked()
     const int configured = module->configure();
     if (configured != 0) {
         logger->status(QStringLiteral("Load of AWG points failed: configuration finished with errors!"));
-        logger->critical(AwgTransfer::returnedStatus(module->moduleSession(), configured));
+        // A module in DEMO mode has no driver to explain the refusal.
+        if (!module->isInitialized())
+            logger->critical(QStringLiteral("DWAV is not initialized"), failedKey);
+        else
+            logger->critical(AwgTransfer::returnedStatus(module->moduleSession(), configured));
         return;
     }
     AwgTransfer(module->moduleSession(), position).load(reader, header);
@@ -147,11 +152,11 @@ void MainWindow::on_AWGSaveToFilePushButton_clicked()
     Logger *logger = Logger::instance(position);
     const QString failedKey = QStringLiteral("Saving AWG data to file failed");
     const QString path = form->AWGSavingFilePathLineEdit->text();
-    if (path.isEmpty()) {
-        logger->critical(QStringLiteral("File name is not specified"), failedKey);
+    // Everything is checked before the file is touched.
+    if (!UserFile::isSaveTarget(path)) {
+        logger->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
         return;
     }
-    // Everything is checked before the file is touched.
     if (!module->isInitialized()) {
         logger->critical(QStringLiteral("DWAV is not initialized"), failedKey);
         return;
@@ -189,12 +194,12 @@ void MainWindow::on_AWGCompareFilesPushButton_clicked()
     const QString firstPath = form->AWGLoadingFilePathLineEdit->text();
     const QString secondPath = form->AWGSavingFilePathLineEdit->text();
     QFile first(firstPath);
-    if (!first.open(QIODevice::ReadOnly)) {
+    if (!UserFile::isReadable(firstPath) || !first.open(QIODevice::ReadOnly)) {
         logger->critical(QStringLiteral("Cannot open file %1!").arg(firstPath), failedKey);
         return;
     }
     QFile second(secondPath);
-    if (!second.open(QIODevice::ReadOnly)) {
+    if (!UserFile::isReadable(secondPath) || !second.open(QIODevice::ReadOnly)) {
         logger->critical(QStringLiteral("Cannot open file %1!").arg(secondPath), failedKey);
         return;
     }

@@ -68,7 +68,16 @@ ViStatus writePacket(const char *function, ViSession vi, ViUInt16 chan, ViUInt16
                      ViUInt16 reserved, const T *chan1, const T *chan2, ViUInt32 count)
 {
     Args args = packetArgs(vi, chan, packet, reserved, count);
-    args.values("chan1", chan != 1 ? chan1 : nullptr, count).values("chan2", chan != 0 ? chan2 : nullptr, count);
+    // The buffer of a channel the packet leaves alone may be shorter than
+    // count: only whether there is one is shown.
+    if (chan != 1)
+        args.values("chan1", chan1, count);
+    else
+        args.p("chan1", chan1);
+    if (chan != 0)
+        args.values("chan2", chan2, count);
+    else
+        args.p("chan2", chan2);
     return onModule(function, vi, args, [&](Bench &bench, ModuleModel &m) -> ViStatus {
         ViStatus status = checkPacket(bench, vi, m, chan, packet, chan1, chan2, count);
         if (status >= 0 && chan != 1)
