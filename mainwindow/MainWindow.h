@@ -278,7 +278,9 @@ private:
     // Non-zero while the window itself puts module values into its widgets;
     // the change signals this fires must not configure the module.
     int refreshDepth = 0;
-    // The panel settings file last saved or loaded.
+    // Set when such a change signal came while Auto config was on.
+    bool configHeldBack = false;
+    // The panel settings file last saved or loaded successfully.
     QString currentSettingsPath;
 
     QAction *loadSettingsAction = nullptr;

@@ -35,9 +35,12 @@ void MainWindow::on_configDWAVPushButton_clicked()
 void MainWindow::on_performConfig()
 {
     // The window's own refresh changes widgets too; those changes come from
-    // the module and must not be sent back to it as new edits.
-    if (refreshDepth > 0)
+    // the module and must not be sent back to it as new edits. A settings
+    // load configures once at its end when one was asked for meanwhile.
+    if (refreshDepth > 0) {
+        configHeldBack = configHeldBack || module->autoConfig();
         return;
+    }
     if (module->autoConfig())
         on_configDWAVPushButton_clicked();
 }

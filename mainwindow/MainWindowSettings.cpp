@@ -5,27 +5,16 @@
 
 #include "BindingNames.h"
 #include "DWAVModule.h"
+#include "UserFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QTableWidget>
+
+#include <utility>
 
 namespace {
 
 const QString settingsFilter = QStringLiteral("Ini files (*.ini)");
-
-// Whether the file can be written, without emptying an existing one: the
-// module replaces it only once the new settings are complete.
-bool canWrite(const QString &path)
-{
-    QFile file(path);
-    if (file.exists())
-        return file.open(QIODevice::WriteOnly | QIODevice::Append);
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    return folder.isDir() && folder.isWritable();
-}
 
 } // namespace
 
@@ -56,19 +45,40 @@ void MainWindow::actionSaveAsSettings_triggered()
 void MainWindow::loadSettingsFromFile(const QString &path)
 {
     const int result = module->loadSettings(path);
+    // The refresh's own change signals configure nothing while values are
+    // half refreshed; whether one asked to is remembered for the end.
+    configHeldBack = false;
+    ++refreshDepth;
     updateWidgets(false, true);
     updateSettingsDialogs();
-    currentSettingsPath = path;
+    --refreshDepth;
+    const bool heldBack = std::exchange(configHeldBack, false);
+    // A refused file (an AWG data file picked by mistake, say) is not the
+    // one that Save would then overwrite.
+    if (result == 0)
+        currentSettingsPath = path;
     if (result != 0)
         setStateIcon(9, tr("Loading failed"));
     else
         setStateIcon(12, tr("Loaded successfully"));
+    // With Auto config on the module runs what the panel now shows: one
+    // configuration with every loaded value in place. Spin boxes report
+    // edits only when the operator finishes one, never when the refresh sets
+    // them, so a loaded file counts as a change of its own.
+    if ((heldBack || result == 0) && module->autoConfig())
+        on_performConfig();
 }
 
 void MainWindow::saveSettingsToFile(const QString &path)
 {
-    if (path.isEmpty() || !canWrite(path))
+    if (path.isEmpty())
         return;
+    // Asked without opening anything: a named pipe would hold the panel, and
+    // an existing file is replaced only once the new settings are complete.
+    if (!UserFile::canSave(path)) {
+        setStateIcon(9, tr("Saving failed"));
+        return;
+    }
     const int result = module->saveSettings(path);
     currentSettingsPath = path;
     if (result != 0)

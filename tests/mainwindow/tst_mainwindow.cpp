@@ -5,6 +5,7 @@
 #include "ParameterTypes.h"
 #include "BenchSupport.h"
 #include "TestMain.h"
+#include "UiSupport.h"
 #include "WindowTestSupport.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace WindowTest;
@@ -40,6 +42,7 @@ private slots:
     void demoModeShowsErrorAndNeverPolls();
     void everyTaggedWidgetIsBoundOnce();
     void refreshWritesClampedValuesBack();
+    void refreshStartsNoConfiguration_data();
     void refreshStartsNoConfiguration();
     void refreshWithPanelSettingsRestoresOptionsAndPage();
     void pageButtonsSetMode();
@@ -183,6 +186,15 @@ void TestMainWindow::refreshWritesClampedValuesBack()
     QCOMPARE(module->awgParameter(QStringLiteral("numCycles")).toInt(), 65535);
 }
 
+void TestMainWindow::refreshStartsNoConfiguration_data()
+{
+    QTest::addColumn<bool>("autoConfig");
+    QTest::addColumn<bool>("query");
+    QTest::newRow("Auto config off") << false << false;
+    QTest::newRow("Auto config on") << true << false;
+    QTest::newRow("Auto config on, read-back") << true << true;
+}
+
 void TestMainWindow::refreshStartsNoConfiguration()
 {
     auto module = openModule();
@@ -195,10 +207,27 @@ void TestMainWindow::refreshStartsNoConfiguration()
     QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("AWGContinuousModeRadioButton"))->isChecked());
     QCOMPARE(configurationCalls(), 0);
 
+    // A settings load holds back what its refresh's signals ask for, then,
+    // with Auto config on, configures once with every loaded value; the
+    // read-back of that configuration starts no other.
+    QFETCH(bool, autoConfig);
+    QFETCH(bool, query);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("panel.ini"));
     module->setAWGParameter(QStringLiteral("awgMode"), 0u);
-    window.updateWidgets(false, true);
+    module->setAWGParameter(QStringLiteral("numCycles"), 37);
+    module->setCurrentPanelTabIndex(1);
+    module->setAutoConfig(autoConfig);
+    module->setQuerySettingsParameters(query);
+    QCOMPARE(module->saveSettings(file), 0);
+    module->setAWGParameter(QStringLiteral("numCycles"), 5);
+    module->setAutoConfig(false);
+    QVERIFY(QMetaObject::invokeMethod(&window, "actionLoadSettings_triggered"));
+    QVERIFY(UiTest::chooseFile(&window, file));
     QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("AWGCircularModeRadioButton"))->isChecked());
-    QCOMPARE(configurationCalls(), 0);
+    QCOMPARE(countOf("tvkdwav_config_awg"), autoConfig ? 1 : 0);
+    QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("awgMode=0")), autoConfig ? 1 : 0);
+    QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), autoConfig ? 1 : 0);
 }
 
 void TestMainWindow::refreshWithPanelSettingsRestoresOptionsAndPage()

@@ -1,3 +1,5 @@
+#include "AwgFiles.h"
+#include "LogCapture.h"
 #include "MainWindow.h"
 #include "ParameterTypes.h"
 #include "TestMain.h"
@@ -5,13 +7,19 @@
 #include "WindowTestSupport.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+
+#include <memory>
+
+#include <unistd.h>
 
 using namespace WindowTest;
 using UiTest::child;
@@ -55,6 +63,10 @@ private slots:
     void namedPointsFileReloadsItsTable();
     void saveAsThenSaveWithoutDialog_data() { UiTest::endingRows(".ini"); }
     void saveAsThenSaveWithoutDialog();
+    void refusedLoadIsNoSaveTarget_data();
+    void refusedLoadIsNoSaveTarget();
+    void savesNeverLoseTheOldFile_data();
+    void savesNeverLoseTheOldFile();
 };
 
 void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
@@ -83,16 +95,16 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
     QVERIFY(module);
     MainWindow window(module.get());
     QVERIFY(shown(&window) != before);
+    dwavbench_journal_clear();
     trigger(&window, "actionLoadSettings_triggered");
     QVERIFY(chooseFile(&window, file));
-    QCOMPARE(indicatorText(&window), QStringLiteral("Loaded successfully"));
     QCOMPARE(shown(&window), before);
     QCOMPARE(module->awgParameter(QStringLiteral("numCycles")).toInt(), 37);
     QCOMPARE(module->awgParameter(QStringLiteral("chan")).toInt(), 1);
     QCOMPARE(module->mode(), ushort(0));
-
-    dwavbench_journal_clear();
-    child<QPushButton>(&window, "configDWAVPushButton")->click();
+    // The file has Auto config on: the load ends in the configuration of
+    // what it brought.
+    QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
     QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), 1);
 }
 
@@ -138,6 +150,124 @@ void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
     QVERIFY(!UiTest::openFileDialog(&window));
     QVERIFY(UiTest::readFile(dir.filePath(written)).contains("numCycles=4242"));
     QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
+}
+
+void TestMainWindowSettings::refusedLoadIsNoSaveTarget_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("AWG data file") << false;
+    QTest::newRow("named pipe") << true;
+}
+
+// A file the load refused (an AWG data file picked by mistake) must not be
+// overwritten by the next Save, and a pipe must not hold the panel.
+void TestMainWindowSettings::refusedLoadIsNoSaveTarget()
+{
+    QFETCH(bool, pipe);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("data.vwf"));
+    const QByteArray data = AwgFiles::bytes(2, false);
+    QVERIFY(pipe ? UiTest::makeFifo(file) : UiTest::writeFile(file, data));
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    trigger(&window, "actionLoadSettings_triggered");
+    QVERIFY(chooseFile(&window, file));
+    QCOMPARE(indicatorText(&window), QStringLiteral("Loading failed"));
+
+    trigger(&window, "actionSaveSettings_triggered");
+    QVERIFY(UiTest::openFileDialog(&window));
+    QCOMPARE(QFileInfo(file).isFile(), !pipe);
+    if (!pipe)
+        QCOMPARE(UiTest::readFile(file), data);
+}
+
+void TestMainWindowSettings::savesNeverLoseTheOldFile_data()
+{
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("outcome");  // <path> stands for the target
+    const QString awgFailed = QStringLiteral("Saving AWG points failed");
+    const QString pointsFailed = QStringLiteral("Saving AFG points failed: Couldn't open file <path>");
+    const QString settingsFailed = QStringLiteral("Saving failed");
+    QTest::newRow("AWG, full disk") << "AWG" << "full disk" << awgFailed;
+    QTest::newRow("AWG, named pipe") << "AWG" << "pipe"
+                                     << "Saving AWG data to file failed: Cannot open file <path>!";
+    QTest::newRow("AWG, empty path") << "AWG" << "empty path" << "Saving AWG data to file failed: Cannot open file !";
+    QTest::newRow("AWG, read-only folder") << "AWG" << "read-only folder" << "Saving AWG points successfull";
+    QTest::newRow("points, full disk") << "points" << "full disk" << pointsFailed;
+    QTest::newRow("points, named pipe") << "points" << "pipe" << pointsFailed;
+    QTest::newRow("points, read-only folder") << "points" << "read-only folder" << "saved";
+    QTest::newRow("settings, full disk") << "settings" << "full disk" << settingsFailed;
+    QTest::newRow("settings, named pipe") << "settings" << "pipe" << settingsFailed;
+    QTest::newRow("settings, missing folder") << "settings" << "missing folder" << settingsFailed;
+    QTest::newRow("settings, read-only file") << "settings" << "read-only file" << settingsFailed;
+    QTest::newRow("settings, read-only folder") << "settings" << "read-only folder" << "Saved successfully";
+}
+
+// Each save of the window either writes the whole file or leaves the old one
+// as it was, and says which; where the folder takes no new file, an existing
+// file is written in place.
+void TestMainWindowSettings::savesNeverLoseTheOldFile()
+{
+    QFETCH(QString, save);
+    QFETCH(QString, trouble);
+    QFETCH(QString, outcome);
+    const bool permissions = trouble.startsWith(QLatin1String("read-only"));
+    if (permissions && ::geteuid() == 0)
+        QSKIP("root writes whatever the permissions say, so they cannot be tried here");
+    QTemporaryDir dir;
+    QString path = dir.filePath(save == QLatin1String("points") ? QStringLiteral("old.txt") : QStringLiteral("old.dat"));
+    const QByteArray old("old content\n");
+    if (trouble == QLatin1String("pipe"))
+        QVERIFY(UiTest::makeFifo(path));
+    else
+        QVERIFY(UiTest::writeFile(path, old));
+    if (trouble == QLatin1String("missing folder"))
+        path = dir.filePath(QStringLiteral("no/old.dat"));
+    if (trouble == QLatin1String("empty path"))
+        path.clear();
+    if (trouble == QLatin1String("read-only file"))
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    const QFile::Permissions folder = QFile::permissions(dir.path());
+    if (trouble == QLatin1String("read-only folder"))
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+    int position = 0;
+    auto module = openModule(nullptr, &position);
+    QVERIFY(module);
+    MainWindow window(module.get());
+    LogCapture log(position);
+    QString shown;
+    {
+        std::unique_ptr<UiTest::FileSizeLimit> full;
+        if (trouble == QLatin1String("full disk"))
+            full.reset(new UiTest::FileSizeLimit(0));
+        if (save == QLatin1String("AWG")) {
+            child<QLineEdit>(&window, "AWGSavingFilePathLineEdit")->setText(path);
+            child<QPushButton>(&window, "AWGSaveToFilePushButton")->click();
+            shown = log.all().last();
+        } else if (save == QLatin1String("points")) {
+            auto *table = child<QTableWidget>(&window, "chan1MultilevelPointsTableWidget");
+            table->setRowCount(1);
+            table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("1.5")));
+            child<QPushButton>(&window, "chan1SaveAFGPointsPushButton")->click();
+            QVERIFY(chooseFile(&window, path));
+            shown = log.of(LoggerCritical).value(0, QStringLiteral("saved"));
+        } else {
+            window.saveSettingsToFile(path);
+            shown = indicatorText(&window);
+        }
+    }
+    QFile::setPermissions(dir.path(), folder);
+    QCOMPARE(shown, QString(outcome).replace(QLatin1String("<path>"), path));
+    const bool saved = !outcome.contains(QLatin1String("fail"));
+    if (trouble == QLatin1String("pipe"))
+        QVERIFY(!QFileInfo(path).isFile());
+    else if (!path.isEmpty() && QFileInfo::exists(path))
+        QCOMPARE(UiTest::readFile(path) == old, !saved);
+    // Nothing is left beside the target.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
 }
 
 DWAV_TEST_MAIN(TestMainWindowSettings)
