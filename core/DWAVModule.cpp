@@ -536,13 +536,17 @@ int DWAVModule::checkState(int *runState)
 
 // ---- Revisions and versions -----------------------------------------------
 
+// A refused query leaves both texts empty: what the buffers hold then is
+// no revision.
 int DWAVModule::driverRevision(QString &driverRevision, QString &instrumentRevision)
 {
+    driverRevision.clear();
+    instrumentRevision.clear();
     char driver[revisionSize];
     char instrument[revisionSize];
     std::memset(driver, 0, sizeof driver);
     std::memset(instrument, 0, sizeof instrument);
-    tvkdwav_revision_query(m_moduleSession, driver, instrument);
+    DWAV_DRIVER_CALL(tvkdwav_revision_query(m_moduleSession, driver, instrument), "driverRevision");
     driverRevision = fromCp1251(driver, sizeof driver);
     instrumentRevision = fromCp1251(instrument, sizeof instrument);
     return 0;
@@ -550,11 +554,13 @@ int DWAVModule::driverRevision(QString &driverRevision, QString &instrumentRevis
 
 int DWAVModule::carrierRevision(QString &driverRevision, QString &instrumentRevision)
 {
+    driverRevision.clear();
+    instrumentRevision.clear();
     char driver[revisionSize];
     char instrument[revisionSize];
     std::memset(driver, 0, sizeof driver);
     std::memset(instrument, 0, sizeof instrument);
-    tvkbase_revision_query(m_moduleSession, driver, instrument);
+    DWAV_DRIVER_CALL(tvkbase_revision_query(m_moduleSession, driver, instrument), "carrierRevision");
     driverRevision = fromCp1251(driver, sizeof driver);
     instrumentRevision = fromCp1251(instrument, sizeof instrument);
     return 0;

@@ -181,9 +181,10 @@ int DWAVModule::loadCalibrationData()
 
 int DWAVModule::calibrationDate(QString &date)
 {
+    date.clear();
     char buffer[calibrationDateSize];
     std::memset(buffer, 0, sizeof buffer);
-    tvkdwav_get_calibration_date(m_moduleSession, buffer);
+    DWAV_DRIVER_CALL(tvkdwav_get_calibration_date(m_moduleSession, buffer), "calibrationDate");
     date = fromCp1251(buffer, sizeof buffer);
     return 0;
 }

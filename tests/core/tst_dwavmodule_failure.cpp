@@ -44,6 +44,7 @@ private slots:
     void resetKeepsTheState();
     void queriesFillOutputsOnlyOnSuccess();
     void askADCRefusals();
+    void revisionsAreDecoded_data();
     void revisionsAreDecoded();
     void textsStopAtTheirBuffer();
 };
@@ -336,18 +337,38 @@ void TestDwavModuleFailure::askADCRefusals()
     QVERIFY(lastArguments("tvkdwav_ask_adc").contains(QLatin1String("2")));
 }
 
+void TestDwavModuleFailure::revisionsAreDecoded_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("driver") << "driverRevision" << "tvkdwav_revision_query";
+    QTest::newRow("carrier") << "carrierRevision" << "tvkbase_revision_query";
+    QTest::newRow("calibration date") << "calibrationDate" << "tvkdwav_get_calibration_date";
+}
+
 void TestDwavModuleFailure::revisionsAreDecoded()
 {
+    QFETCH(QString, operation);
+    QFETCH(QString, call);
     OpenedModule module(1);
-    QString driver, instrument;
-    QCOMPARE(module->driverRevision(driver, instrument), 0);
-    QVERIFY(!driver.isEmpty());
-    QVERIFY(!instrument.isEmpty());
-    // A failing query leaves empty texts rather than stale ones.
-    QVERIFY(addFault("tvkdwav_revision_query", 1, qint32(0xBFFF0011)));
-    QCOMPARE(module->driverRevision(driver, instrument), 0);
-    QVERIFY(driver.isEmpty());
-    QVERIFY(instrument.isEmpty());
+    QString first, second;
+    auto query = [&] {
+        return operation == QLatin1String("calibrationDate") ? module->calibrationDate(first)
+            : operation == QLatin1String("driverRevision")  ? module->driverRevision(first, second)
+                                                             : module->carrierRevision(first, second);
+    };
+    QCOMPARE(query(), 0);
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(second.isEmpty(), operation == QLatin1String("calibrationDate"));
+    // A refused query is reported like any refused call and leaves empty
+    // texts rather than stale ones.
+    QVERIFY(addFault(qPrintable(call), 1, qint32(0xBFFF0011)));
+    Messages messages(1);
+    QCOMPARE(query(), int(0xBFFF0011));
+    QVERIFY(first.isEmpty());
+    QVERIFY(second.isEmpty());
+    QVERIFY(messages.of(LoggerCritical).value(0).endsWith(QStringLiteral(":%1)").arg(operation)));
+    QVERIFY(messages.of(LoggerPlain).value(0).startsWith(QStringLiteral("Returned status (ffffffffbfff0011) Message: ")));
 }
 
 // A driver that fills its whole buffer leaves no terminating zero; the text
