@@ -93,6 +93,9 @@ void CalibrationDialog::retranslate()
 
 void CalibrationDialog::stopAndWait()
 {
+    // A task still queued in a busy pool is taken by the wait below and run
+    // here; it must then end at once instead of calibrating during a close.
+    stopRequested = true;
     if (calibrationFuture.isRunning())
         module->stopCalibration();
     calibrationFuture.waitForFinished();
@@ -216,12 +219,15 @@ void CalibrationDialog::startChannelCalibration(ushort chan)
     // The task works on its own copy; the table's record stays with this
     // thread until the task has returned.
     taskRecord = calibrationRecord;
+    stopRequested = false;
     calibrationFuture = QtConcurrent::run(this, &CalibrationDialog::runCalibration, chan);
     appendEntry(tr("Calibration started for chan %1...").arg(chan == 0 ? tr("1/I") : tr("2/Q")));
 }
 
 int CalibrationDialog::runCalibration(ushort chan)
 {
+    if (stopRequested)
+        return -1;
     const int status = module->calibrate(chan, &taskRecord);
     emit calibrationFinished(chan);
     return status;

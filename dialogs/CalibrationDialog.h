@@ -6,6 +6,8 @@
 #include <QFuture>
 #include <QString>
 
+#include <atomic>
+
 class DWAVModule;
 class QButtonGroup;
 class QTableWidget;
@@ -77,6 +79,8 @@ private:
     DWAVModule *module = nullptr;
     bool accessGranted = false;
     QFuture<int> calibrationFuture;
+    // Asked by stopAndWait; a task that starts after it calibrates nothing.
+    std::atomic<bool> stopRequested{false};
     tvkdwav_CalibrationData calibrationRecord;
     // Written only by the running channel task.
     tvkdwav_CalibrationData taskRecord;

@@ -274,14 +274,19 @@ void TestCalibrationDialog::tableShowsTheModuleRecord()
 void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing_data()
 {
     QTest::addColumn<bool>("poolFull");
-    QTest::newRow("task running") << false;
-    // The wait then runs the task on this thread.
-    QTest::newRow("task not started yet") << true;
+    QTest::addColumn<QStringList>("first");  // the first driver calls of the close
+    QTest::newRow("task running") << false
+                                  << QStringList{"tvkdwav_stop_calibration", "tvkdwav_calibrate",
+                                                 "tvkdwav_get_calibration_data"};
+    // The wait then takes the task on this thread, where it must calibrate
+    // nothing: the close goes straight on to the module's reset.
+    QTest::newRow("task not started yet") << true << QStringList{"tvkdwav_stop_calibration", "tvkdwav_reset"};
 }
 
 void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing()
 {
     QFETCH(bool, poolFull);
+    QFETCH(QStringList, first);
     QVERIFY(Bench::setLatency("tvkdwav_calibrate", 400000));
     auto *window = new MainWindow(module.get());
     auto *dialog = window->findChild<CalibrationDialog *>();
@@ -301,9 +306,8 @@ void TestCalibrationDialog::windowWaitsForCalibrationBeforeClosing()
     pool->waitForDone();
     const QStringList calls = functionsCalled();
     // Asked to stop, the task returns (its read-back included) before the reset.
-    QCOMPARE(calls.mid(0, 3), QStringList({QStringLiteral("tvkdwav_stop_calibration"),
-                                           QStringLiteral("tvkdwav_calibrate"),
-                                           QStringLiteral("tvkdwav_get_calibration_data")}));
+    QCOMPARE(calls.mid(0, first.size()), first);
+    QCOMPARE(calls.count(QStringLiteral("tvkdwav_calibrate")), poolFull ? 0 : 1);
     QCOMPARE(calls.last(), QStringLiteral("tvkdwav_close"));
 }
 
