@@ -297,7 +297,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Input &quot;Start&quot;</source>
-        <translation>Вход &quot;Старт&quot;</translation>
+        <translation>Вход «Старт»</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -309,7 +309,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Event form (input &quot;Start&quot;)</source>
-        <translation>Событие на входе &quot;Старт&quot;</translation>
+        <translation>Событие на входе «Старт»</translation>
     </message>
     <message>
         <source>Front</source>
@@ -373,7 +373,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>To start DWAV by command please check &quot;Command start&quot; radio button.</source>
-        <translation>Чтобы запустить DWAV командой, выберите источник запуска &quot;Команда&quot;.</translation>
+        <translation>Чтобы запустить DWAV командой, выберите источник запуска «Команда».</translation>
     </message>
     <message>
         <source>Cannot start DWAV by command</source>
@@ -628,11 +628,11 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     <name>MainApp</name>
     <message>
         <source>Not managed to load translation file &quot;%1&quot;</source>
-        <translation>Не удалось загрузить файл перевода &quot;%1&quot;</translation>
+        <translation>Не удалось загрузить файл перевода «%1»</translation>
     </message>
     <message>
         <source>Not managed to load translation &quot;%1&quot;</source>
-        <translation>Не удалось загрузить перевод &quot;%1&quot;</translation>
+        <translation>Не удалось загрузить перевод «%1»</translation>
     </message>
     <message>
         <source>An exception occured during application execution: %1</source>
@@ -1500,7 +1500,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Selftest</source>
-        <translation>Самотестирование</translation>
+        <translation>Самоконтроль</translation>
     </message>
     <message>
         <source>Test OK Off 1</source>
