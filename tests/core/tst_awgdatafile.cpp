@@ -19,6 +19,7 @@ class TestAwgDataFile : public QObject
 
 private slots:
     void writerLaysOutBothChannelsOfCodes();
+    void handWrittenFileOfDoubles();
     void countsComeIntoLimits_data();
     void countsComeIntoLimits();
     void readerStopsWhereTheDataEnds_data();
@@ -45,6 +46,33 @@ void TestAwgDataFile::writerLaysOutBothChannelsOfCodes()
     QCOMPARE(chan1[7], qint16(1500));  // sample 15
     QCOMPARE(chan2[7], qint16(-4500));
     QVERIFY(!reader.hasMoreData());
+}
+
+// Written by hand, not by our writer: big-endian doubles, channel 1 before
+// channel 2 within each sample.
+void TestAwgDataFile::handWrittenFileOfDoubles()
+{
+    QByteArray file = QByteArray::fromHex("0e760042" "02000000" "00010001" "00000002"  // both, 1 cycle, 1 packet, 2 samples
+                                          "3ff0000000000000" "c004000000000000"  // 1.0, -2.5
+                                          "3fe0000000000000" "3f50624dd2f1a9fc"); // 0.5, 0.001
+    QBuffer in(&file);
+    in.open(QIODevice::ReadOnly);
+    AwgFileReader reader(&in);
+    AwgFileHeader header;
+    QVERIFY(reader.readHeader(&header));
+    QCOMPARE(header.numSamples, quint32(2));
+    std::vector<double> chan1(2), chan2(2);
+    QCOMPARE(reader.readPacket(header, chan1.data(), chan2.data(), 2), quint64(2));
+    QCOMPARE(chan1, (std::vector<double>{1.0, 0.5}));
+    QCOMPARE(chan2, (std::vector<double>{-2.5, 0.001}));
+    QVERIFY(!reader.hasMoreData());
+
+    QByteArray written;
+    QBuffer out(&written);
+    out.open(QIODevice::WriteOnly);
+    AwgFileWriter writer(&out);
+    QVERIFY(writer.writeHeader(header) && writer.writePacket(chan1.data(), chan2.data(), 2));
+    QCOMPARE(written.toHex(), file.toHex());
 }
 
 void TestAwgDataFile::countsComeIntoLimits_data()

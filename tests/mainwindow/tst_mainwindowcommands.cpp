@@ -48,6 +48,8 @@ private slots:
     void editWithoutAutoConfigOnlyStores();
     void editWithAutoConfigConfigures();
     void radioPairConfiguresForEachToggle();
+    void radioButtonsStoreOnlyWhenChecked_data();
+    void radioButtonsStoreOnlyWhenChecked();
     void failedConfigurationShowsDriverText();
     void queryRefreshesWidgetsAlsoAfterFailure();
     void resetShowsOutcome();
@@ -136,6 +138,40 @@ void TestMainWindowCommands::radioPairConfiguresForEachToggle()
     QCOMPARE(module->awgParameter(QStringLiteral("awgMode")).toInt(), 1);
     // One configuration for the button that went off, one for the one that came on.
     QCOMPARE(countOf("tvkdwav_config_mode"), 2);
+}
+
+void TestMainWindowCommands::radioButtonsStoreOnlyWhenChecked_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    QTest::newRow("circular") << "AWGCircularModeRadioButton" << "awgMode" << 0;
+    QTest::newRow("continuous") << "AWGContinuousModeRadioButton" << "awgMode" << 1;
+    QTest::newRow("whole sequence") << "AWGWholeSequenceRadioButton" << "awgStartMode" << 0;
+    QTest::newRow("each packet") << "AWGEachPacketRadioButton" << "awgStartMode" << 1;
+    QTest::newRow("both channels") << "AWGBothChansRadioButton" << "chan" << 2;
+    QTest::newRow("channel 1") << "AWGChan1RadioButton" << "chan" << 0;
+    QTest::newRow("channel 2") << "AWGChan2RadioButton" << "chan" << 1;
+    QTest::newRow("doubles") << "AWGDataFormatDoubleRadioButton" << "dataFormat" << 0;
+    QTest::newRow("codes") << "AWGDataFormatUInt16RadioButton" << "dataFormat" << 1;
+}
+
+// Qt unchecks a partner before it checks the chosen button, so the final
+// value cannot tell a slot that also stores on uncheck: its own call can.
+void TestMainWindowCommands::radioButtonsStoreOnlyWhenChecked()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    auto module = openModule();
+    QVERIFY(module);
+    MainWindow window(module.get());
+    const QByteArray slot = QStringLiteral("on_%1_toggled").arg(button).toLatin1();
+    module->setAWGParameter(key, 7u);
+    QVERIFY(QMetaObject::invokeMethod(&window, slot.constData(), Q_ARG(bool, false)));
+    QCOMPARE(module->awgParameter(key).toInt(), 7);
+    QVERIFY(QMetaObject::invokeMethod(&window, slot.constData(), Q_ARG(bool, true)));
+    QCOMPARE(module->awgParameter(key).toInt(), value);
 }
 
 void TestMainWindowCommands::failedConfigurationShowsDriverText()
