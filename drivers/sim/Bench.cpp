@@ -95,18 +95,33 @@ ViStatus Bench::call(const char *function, const Args &args, const Body &body)
 
 namespace {
 
-bool readFile(const std::string &path, std::string &text)
+// A bench description takes kilobytes; far more is some other file.
+constexpr std::uintmax_t maxBenchFileBytes = 16 * 1024 * 1024;
+
+// Reads a bench file; false with the reason when it is none. Only a regular
+// file is opened: a named pipe would hold the start until some writer came,
+// and a device such as /dev/zero never ends.
+bool readFile(const std::string &path, std::string &text, std::string &reason)
 {
-    // A folder opens like a file here and reads as empty; it is no bench.
+    reason = "cannot read the bench file '" + path + "'";
     std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    if (!std::filesystem::is_regular_file(path, error))
         return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    std::ostringstream content;
-    content << file.rdbuf();
-    text = content.str();
+    // One byte more than allowed tells a file that is too long, also one
+    // that grows while it is read.
+    std::string content(maxBenchFileBytes + 1, '\0');
+    file.read(&content[0], std::streamsize(content.size()));
+    if (file.bad())
+        return false;
+    content.resize(std::size_t(file.gcount()));
+    if (content.size() > maxBenchFileBytes) {
+        reason = "the bench file '" + path + "' is larger than 16 MiB";
+        return false;
+    }
+    text = std::move(content);
     return true;
 }
 
@@ -181,8 +196,8 @@ void Bench::loadFromEnvironment()
     std::string text;
     if (path.empty())
         use(BenchDescription::builtIn(), reason);
-    else if (!readFile(path, text))
-        return fail("DWAV_BENCH: cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS, true);
+    else if (!readFile(path, text, reason))
+        return fail("DWAV_BENCH: " + reason, VI_ERROR_FILE_ACCESS, true);
     else if (!useText(text, "DWAV_BENCH file '" + path + "'", true))
         return;
     const std::string faults = environment("DWAV_BENCH_FAULTS");
@@ -217,10 +232,11 @@ bool Bench::loadText(const std::string &text, std::string &error)
 bool Bench::loadFile(const std::string &path, std::string &error)
 {
     std::string text;
-    const bool readable = readFile(path, text);
+    std::string reason;
+    const bool readable = readFile(path, text, reason);
     std::lock_guard<std::mutex> guard(m_mutex);
     if (!readable)
-        fail("cannot read the bench file '" + path + "'", VI_ERROR_FILE_ACCESS);
+        fail(reason, VI_ERROR_FILE_ACCESS);
     const bool ok = readable && useText(text, "bench file '" + path + "'", false);
     error = m_loadError;
     return ok;

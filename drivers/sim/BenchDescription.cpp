@@ -96,11 +96,25 @@ bool parseBool(const std::string &text, bool &value)
 std::string excerpt(const std::string &text)
 {
     // Enough to find the line in the file; a line of megabytes is not
-    // printed back whole.
+    // printed back whole. The limit counts bytes of the file; a byte that
+    // is no printable ASCII (a binary file's) is shown as \xNN, so the
+    // report stays one readable line.
     constexpr std::size_t shown = 60;
-    if (text.size() <= shown)
-        return text;
-    return text.substr(0, shown) + "...";
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < shown; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            out += char(c);
+        } else {
+            out += "\\x";
+            out += digits[c >> 4];
+            out += digits[c & 0xF];
+        }
+    }
+    if (text.size() > shown)
+        out += "...";
+    return out;
 }
 
 std::string trimmed(const std::string &text)
@@ -372,9 +386,9 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                 if (name.size() > 255)
                     return fail("resource name longer than 255 characters");
                 if (indexOf.count(lower(name)))
-                    return fail("resource '" + name + "' is described twice");
+                    return fail("resource '" + excerpt(name) + "' is described twice");
                 if (name.find("::") == std::string::npos)
-                    return fail("'" + name + "' is no VISA resource name");
+                    return fail("'" + excerpt(name) + "' is no VISA resource name");
                 ResourceProfile profile;
                 profile.name = name;
                 indexOf[lower(name)] = bench.resources.size();
@@ -389,7 +403,7 @@ bool BenchDescription::parse(const std::string &text, const std::string &origin,
                 if (!parseUnsigned(position, 8, number) || number < 1)
                     return fail("module position '" + excerpt(position) + "' is not 1 to 8");
                 if (carrier.modules.count(static_cast<int>(number)))
-                    return fail("position " + position + " of '" + name + "' is described twice");
+                    return fail("position " + position + " of '" + excerpt(name) + "' is described twice");
                 carrier.carrier = true;
                 module = &carrier.modules[static_cast<int>(number)];
             } else {

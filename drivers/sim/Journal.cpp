@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cinttypes>
 #include <cstring>
+#include <filesystem>
 
 namespace dwavsim {
 
@@ -31,6 +32,14 @@ bool Journal::setFile(const std::string &path, std::string &error)
     }
     if (path.empty())
         return true;
+    // Opening a named pipe would wait for a reader for good, and a device
+    // keeps nothing: only a regular file, or a new one, takes the journal.
+    std::error_code code;
+    const auto status = std::filesystem::status(path, code);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        error = "the journal file '" + path + "' is no regular file";
+        return false;
+    }
     m_file = std::fopen(path.c_str(), "a");
     if (!m_file) {
         error = "cannot open the journal file '" + path + "': " + std::strerror(errno);

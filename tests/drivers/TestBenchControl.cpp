@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 class TestBenchControl : public QObject
 {
     Q_OBJECT
@@ -170,6 +172,9 @@ private slots:
         QTest::newRow("bad interface") << QByteArray("[resource VXI0::1::INSTR]\ninterface = firewire\n")
                                        << "'interface' takes";
         QTest::newRow("no equals sign") << QByteArray("[bench]\nmultimeter\n") << "is not key = value";
+        // A binary file's line is quoted as printable text.
+        QTest::newRow("binary line") << QByteArray("[bench]\n\x01\xfe\x7f" "abc\r\n")
+                                     << "line 2: '\\x01\\xFE\\x7Fabc' is not key = value";
         QTest::newRow("key outside a section") << QByteArray("# start\nlatency_us = 5\n") << "outside any section";
         QTest::newRow("bad boolean") << QByteArray("[bench]\nmultimeter = perhaps\n") << "yes or no";
         QTest::newRow("bad module type") << QByteArray("[resource V::1::INSTR]\n[module V::1::INSTR 1]\ntype = 70000\n")
@@ -297,6 +302,16 @@ private slots:
         QTest::newRow("a folder") << "<folder>" << 1
                                   << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
                                   << "cannot read the bench file";
+        // Neither may hold the start: a pipe waits for a writer, a device never ends.
+        QTest::newRow("a named pipe") << "<pipe>" << 1
+                                      << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
+                                      << "cannot read the bench file";
+        QTest::newRow("a device") << "/dev/zero" << 1
+                                  << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
+                                  << "cannot read the bench file";
+        QTest::newRow("over 16 MiB") << "<huge>" << 1
+                                     << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
+                                     << "is larger than 16 MiB";
     }
 
     void environmentBenchInAProcessOfItsOwn()
@@ -306,9 +321,16 @@ private slots:
         QFETCH(QString, firstLine);
         QFETCH(QString, stderrText);
         QTemporaryDir dir;
-        const QString path = dir.filePath("chassis.bench");
+        QString path = dir.filePath("chassis.bench");
         if (content == QLatin1String("<folder>")) {
             QVERIFY(QDir(dir.path()).mkdir("chassis.bench"));
+        } else if (content == QLatin1String("<pipe>")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (content == QLatin1String("<huge>")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(16 * 1024 * 1024 + 1));
+        } else if (content.startsWith(QLatin1Char('/'))) {
+            path = content;
         } else if (!content.isNull()) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -345,13 +367,28 @@ private slots:
         }
     }
 
+    void unwritableJournalIsReportedNotFatal_data()
+    {
+        QTest::addColumn<QString>("journal");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "/nonexistent-dir/calls.log" << "cannot open the journal file";
+        // A pipe would hold the start until a reader came; a device keeps nothing.
+        QTest::newRow("named pipe") << "<pipe>" << "is no regular file";
+        QTest::newRow("device") << "/dev/null" << "is no regular file";
+    }
+
     void unwritableJournalIsReportedNotFatal()
     {
+        QFETCH(QString, journal);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        if (journal == QLatin1String("<pipe>")) {
+            journal = dir.filePath("calls.log");
+            QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+        }
         QByteArray out, err;
-        QCOMPARE(runProbe({"DWAV_BENCH=", "DWAV_BENCH_FAULTS=", "DWAV_BENCH_JOURNAL=/nonexistent-dir/calls.log"}, out,
-                          err),
-                 0);
-        QVERIFY2(err.startsWith("dwav bench: DWAV_BENCH_JOURNAL: cannot open the journal file"), err);
+        QCOMPARE(runProbe({"DWAV_BENCH=", "DWAV_BENCH_FAULTS=", "DWAV_BENCH_JOURNAL=" + journal}, out, err), 0);
+        QVERIFY2(err.startsWith("dwav bench: DWAV_BENCH_JOURNAL: ") && err.contains(reason.toLatin1()), err);
         QCOMPARE(err.count('\n'), 1);
         QVERIFY(out.contains("VXI0::3::INSTR"));
     }
