@@ -1154,22 +1154,6 @@ To perform calibration try executing panel from panel installation folder (e.g. 
         <translation>Select AWG data file</translation>
     </message>
     <message>
-        <source>Cannot open file %1!</source>
-        <translation>Cannot open file %1!</translation>
-    </message>
-    <message>
-        <source>Loading AFG points failed</source>
-        <translation>Loading AFG points failed</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t open file %1</source>
-        <translation>Couldn&apos;t open file %1</translation>
-    </message>
-    <message>
-        <source>Saving AFG points failed</source>
-        <translation>Saving AFG points failed</translation>
-    </message>
-    <message>
         <source>Save points to file</source>
         <translation>Save points to file</translation>
     </message>

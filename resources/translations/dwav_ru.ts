@@ -1154,22 +1154,6 @@ To perform calibration try executing panel from panel installation folder (e.g. 
         <translation>Выберите файл данных AWG</translation>
     </message>
     <message>
-        <source>Cannot open file %1!</source>
-        <translation>Не удаётся открыть файл %1!</translation>
-    </message>
-    <message>
-        <source>Loading AFG points failed</source>
-        <translation>Не удалось загрузить точки функционального генератора</translation>
-    </message>
-    <message>
-        <source>Couldn&apos;t open file %1</source>
-        <translation>Не удалось открыть файл %1</translation>
-    </message>
-    <message>
-        <source>Saving AFG points failed</source>
-        <translation>Не удалось сохранить точки функционального генератора</translation>
-    </message>
-    <message>
         <source>Save points to file</source>
         <translation>Сохранить точки в файл</translation>
     </message>
