@@ -58,7 +58,7 @@ bool commit(QSaveFile &file, QString *error)
 bool save(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
-    if (!isSaveTarget(path) || !openForSave(file)) {
+    if (!openForSave(file)) {
         if (error)
             *error = isSaveTarget(path) ? file.errorString() : QStringLiteral("not a regular file");
         return false;

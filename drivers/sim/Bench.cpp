@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
-#include <sstream>
 #include <thread>
 
 namespace dwavsim {
@@ -110,17 +109,19 @@ bool readFile(const std::string &path, std::string &text, std::string &reason)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    // One byte more than allowed tells a file that is too long, also one
-    // that grows while it is read.
-    std::string content(maxBenchFileBytes + 1, '\0');
-    file.read(&content[0], std::streamsize(content.size()));
+    // Counted as it is read, so a file that grows meanwhile is held to the
+    // cap as well.
+    std::string content;
+    char chunk[64 * 1024];
+    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+        content.append(chunk, std::size_t(file.gcount()));
+        if (content.size() > maxBenchFileBytes) {
+            reason = "the bench file '" + path + "' is larger than 16 MiB";
+            return false;
+        }
+    }
     if (file.bad())
         return false;
-    content.resize(std::size_t(file.gcount()));
-    if (content.size() > maxBenchFileBytes) {
-        reason = "the bench file '" + path + "' is larger than 16 MiB";
-        return false;
-    }
     text = std::move(content);
     return true;
 }

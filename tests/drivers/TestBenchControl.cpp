@@ -296,22 +296,14 @@ private slots:
         QTest::newRow("malformed file") << "[resource PXI0::4::INSTR]\nslot = many\n" << 1
                                         << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_INV_SETUP))
                                         << "line 2: 'slot' takes a 16-bit number, not 'many'";
-        QTest::newRow("missing file") << QString() << 1
-                                      << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
-                                      << "cannot read the bench file";
-        QTest::newRow("a folder") << "<folder>" << 1
-                                  << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
-                                  << "cannot read the bench file";
+        const QString refused = QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS));
+        const QString unread = QStringLiteral("cannot read the bench file");
+        QTest::newRow("missing file") << QString() << 1 << refused << unread;
+        QTest::newRow("a folder") << "<folder>" << 1 << refused << unread;
         // Neither may hold the start: a pipe waits for a writer, a device never ends.
-        QTest::newRow("a named pipe") << "<pipe>" << 1
-                                      << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
-                                      << "cannot read the bench file";
-        QTest::newRow("a device") << "/dev/zero" << 1
-                                  << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
-                                  << "cannot read the bench file";
-        QTest::newRow("over 16 MiB") << "<huge>" << 1
-                                     << QString("viOpenDefaultRM %1").arg(long(VI_ERROR_FILE_ACCESS))
-                                     << "is larger than 16 MiB";
+        QTest::newRow("a named pipe") << "<pipe>" << 1 << refused << unread;
+        QTest::newRow("a device") << "/dev/zero" << 1 << refused << unread;
+        QTest::newRow("over 16 MiB") << "<huge>" << 1 << refused << "is larger than 16 MiB";
     }
 
     void environmentBenchInAProcessOfItsOwn()
