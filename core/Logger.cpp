@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMetaMethod>
@@ -10,9 +11,9 @@
 #include <QPixmap>
 #include <QRecursiveMutex>
 #include <QSvgRenderer>
-#include <QTextStream>
 #include <QThread>
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -134,7 +135,7 @@ bool Logger::isObserved(LoggerMessageType type) const
         return true;
     {
         QMutexLocker locker(m_mutex);
-        if (m_fileLogging && m_stream)
+        if (m_fileLogging && m_file && m_file->isOpen())
             return true;
     }
     return isSignalConnected(QMetaMethod::fromSignal(&Logger::logged));
@@ -145,19 +146,28 @@ void Logger::openLogFile()
     QMutexLocker locker(m_mutex);
     closeLogFile();
     m_file = new QFile(logFileName());
+    // Opening a named pipe for writing waits until some reader comes, which
+    // would hold the panel's start for good; a device or a folder is no log
+    // either. Such a name leaves the run without a log file.
+    const QFileInfo existing(logFileName());
+    if (existing.exists() && !existing.isFile()) {
+        static std::atomic<bool> told{false};
+        if (!told.exchange(true)) {
+            const QByteArray note = "(WW) " + QFile::encodeName(logFileName())
+                + " is not a regular file: messages are not written to a log file\n";
+            std::fwrite(note.constData(), 1, size_t(note.size()), stdout);
+            std::fflush(stdout);
+        }
+        return;
+    }
     if (m_file->size() > maxLogFileSize)
         m_file->remove();
-    if (m_file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        m_stream = new QTextStream(m_file);
-        m_stream->setCodec("ISO-8859-1");
-    }
+    m_file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
 void Logger::closeLogFile()
 {
     QMutexLocker locker(m_mutex);
-    delete m_stream;
-    m_stream = nullptr;
     delete m_file;
     m_file = nullptr;
 }
@@ -182,11 +192,11 @@ void Logger::writeMessage(const QString &message, LoggerMessageType type)
         std::fflush(stdout);
     }
 
-    if (m_fileLogging && m_stream && m_stream->device()) {
-        // The file holds the local 8-bit bytes; the Latin-1 stream passes
-        // them through unchanged.
-        *m_stream << prefix(type) << QString::fromLatin1(message.toLocal8Bit()) << '\n';
-        m_stream->flush();
+    if (m_fileLogging && m_file && m_file->isOpen()) {
+        // The file holds the local 8-bit bytes of the text. A write that
+        // fails (a full disk) loses this line only: nothing is kept back,
+        // and the next message is tried afresh.
+        m_file->write(prefix(type).toLatin1() + message.toLocal8Bit() + '\n');
     }
 
     emit logged(message, type);

@@ -10,7 +10,6 @@
 class QFile;
 class QLabel;
 class QRecursiveMutex;
-class QTextStream;
 
 // What a message is and therefore where it goes: types 0 to 3 reach the
 // status bar, the console and the log file; a plain message only the file.
@@ -103,7 +102,8 @@ private:
     void applyToLabels(quint64 sequence, const QString &message, LoggerMessageType type);
 
     QRecursiveMutex *m_mutex = nullptr;
-    QTextStream *m_stream = nullptr;
+    // Open only while messages can go to it; each line is written to it
+    // directly, so a failed write holds nothing back for the next one.
     QFile *m_file = nullptr;
     QPointer<QLabel> m_messageLabel;
     QPointer<QLabel> m_iconLabel;

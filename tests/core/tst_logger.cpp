@@ -1,10 +1,14 @@
 #include "Logger.h"
 
 #include "TestMain.h"
+#include "UiSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QThread>
@@ -101,6 +105,9 @@ private slots:
 
     void sizeLimitOnReopening_data();
     void sizeLimitOnReopening();
+    void failedWriteIsRetried();
+    void specialLogFileIsNotOpened_data();
+    void specialLogFileIsNotOpened();
 
     void workerMessageReachesLabelsOnTheGuiThread();
     void lateWorkerMessageDoesNotHideANewerOne();
@@ -351,6 +358,62 @@ void TestLogger::sizeLimitOnReopening()
     } else {
         QCOMPARE(file.readAll(), line);
     }
+}
+
+void TestLogger::failedWriteIsRetried()
+{
+    Logger *logger = Logger::instance(1);
+    logger->log(QStringLiteral("before"));
+    {
+        // The disk is full for one message.
+        UiTest::FileSizeLimit full(rlim_t(QFileInfo(Logger::logFileName()).size()));
+        logger->log(QStringLiteral("lost"));
+    }
+    logger->log(QStringLiteral("after"));
+    QCOMPARE(readLog(), QByteArray("before\nafter\n"));
+}
+
+void TestLogger::specialLogFileIsNotOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to a device") << "device";
+    QTest::newRow("folder") << "folder";
+    // Opening it for writing would wait for a reader for good.
+    QTest::newRow("named pipe") << "pipe";
+}
+
+void TestLogger::specialLogFileIsNotOpened()
+{
+    QFETCH(QString, kind);
+    const QString name = Logger::logFileName();
+    for (int i = 0; i < Logger::instanceCount; ++i)
+        Logger::instance(i)->closeLogFile();
+    QVERIFY(QFile::remove(name));
+    const auto removeIt = qScopeGuard([&] {
+        if (!QFile::remove(name))
+            QDir().rmdir(name);
+    });
+    if (kind == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), name));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(name));
+    else
+        QVERIFY(UiTest::makeFifo(name));
+
+    QByteArray console;
+    {
+        StdoutCapture capture;
+        for (int i = 0; i < Logger::instanceCount; ++i)
+            Logger::instance(i)->openLogFile();
+        Logger::instance(1)->warning(QStringLiteral("still shown"));
+        console = capture.text();
+    }
+    QVERIFY2(console.endsWith("(WW) still shown\n"), console.constData());
+    // Said once a run, not once an instance or a row.
+    static bool told = false;
+    QCOMPARE(console.count("is not a regular file"), told ? 0 : 1);
+    told = true;
+    QVERIFY(!Logger::instance(1)->isObserved(LoggerPlain));
 }
 
 void TestLogger::workerMessageReachesLabelsOnTheGuiThread()
