@@ -19,6 +19,18 @@ QString num(double v)
     return QString::number(v, 'g', 6);
 }
 
+// Typed times and percentages are no exact binary numbers (0.384 ms and
+// 18.4 % are not), so a product that the operator meant to be a whole number
+// of clocks or points, or the half at which the point count rounds up, lies
+// a few parts in 10^16 beside it, and ceil() or trunc() would take the wrong
+// side of it. Within a few parts in 10^12 the product counts as the multiple
+// of `step` it lies beside.
+long double asMeant(long double x, long double step = 1.0L)
+{
+    const long double meant = std::round(x / step) * step;
+    return std::fabs(x - meant) <= std::fabs(x) * 4e-12L ? meant : x;
+}
+
 } // namespace
 
 long double sampleRate(uint dataSpeedCode)
@@ -39,7 +51,7 @@ QString grid(long double rate, double T, Grid *out)
     if (!(rate > 0.0L))
         return tr("Sample rate %1 samples/s is not positive").arg(num(double(rate)));
 
-    const long double clocks = rate * static_cast<long double>(T);
+    const long double clocks = asMeant(rate * static_cast<long double>(T), 0.5L);
     const long double decReal = std::ceil(clocks * 0.0009765625L);
     // The decimation travels as 32 bits; a longer period would wrap it and
     // the count computed from the wrapped value would overrun the table.
@@ -79,7 +91,7 @@ QString triangle(long double rate, double Uup, double Tup, double Udn, double Td
         return refused;
 
     const quint32 n = g.count;
-    const double upReal = std::ceil(n * (Tup / T));
+    const long double upReal = std::ceil(asMeant(n * (Tup / T)));
     // The peak sits at index nUp; at nUp == n it would lie beyond the table
     // and the fall would have no points at all.
     if (!(upReal < n))
@@ -127,13 +139,13 @@ QString impulse(long double rate, double Uup, double Tup, double Udn, double Tdn
         return refused;
 
     const qint64 n = g.count;
-    const qint64 nHigh = static_cast<qint64>(std::trunc(n * duty / 100.0));
+    const qint64 nHigh = static_cast<qint64>(std::trunc(asMeant(n * duty / 100.0)));
     const qint64 nLow = n - nHigh;
-    const qint64 riseHigh = static_cast<qint64>(std::trunc(nHigh * Tup / 100.0));
-    const qint64 riseLow = static_cast<qint64>(std::trunc(nLow * Tup / 100.0));
+    const qint64 riseHigh = static_cast<qint64>(std::trunc(asMeant(nHigh * Tup / 100.0)));
+    const qint64 riseLow = static_cast<qint64>(std::trunc(asMeant(nLow * Tup / 100.0)));
     const qint64 rise = riseHigh + riseLow;
-    const qint64 fallHigh = static_cast<qint64>(std::trunc(nHigh * Tdn / 100.0));
-    const qint64 fallLow = static_cast<qint64>(std::trunc(nLow * Tdn / 100.0));
+    const qint64 fallHigh = static_cast<qint64>(std::trunc(asMeant(nHigh * Tdn / 100.0)));
+    const qint64 fallLow = static_cast<qint64>(std::trunc(asMeant(nLow * Tdn / 100.0)));
     const qint64 fall = fallHigh + fallLow;
     const qint64 top = nHigh - riseHigh - fallHigh;
 

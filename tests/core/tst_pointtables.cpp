@@ -2,6 +2,7 @@
 
 #include "TestMain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -25,6 +26,12 @@ bool untouched(const std::vector<double> &buf)
         if (v != Sentinel)
             return false;
     return true;
+}
+
+// A period as the panel computes it from a typed value and its unit.
+double typed(double value, double unitsPerSecond)
+{
+    return value * (1.0 / unitsPerSecond);
 }
 
 bool near(double a, double b, double eps = 1e-12)
@@ -56,6 +63,9 @@ private slots:
     void impulseWithoutHighPart();
     void impulseRefusals_data();
     void impulseRefusals();
+
+    void typedSplitsKeepTheirPoints_data();
+    void typedSplitsKeepTheirPoints();
 };
 
 void TestPointTables::gridForPeriod_data()
@@ -73,6 +83,11 @@ void TestPointTables::gridForPeriod_data()
     QTest::newRow("75 clocks") << 150e6 << 0.5e-6 << 1u << 75u;
     QTest::newRow("3 clocks, raised to 10") << 300e6 << 1e-8 << 1u << 10u;
     QTest::newRow("far below one clock") << 75e6 << 1e-15 << 1u << 10u;
+    // Typed periods that are a whole number of clocks, or a half for the
+    // rounding of the count, though their binary value lies just beside it.
+    QTest::newRow("2 x 0.384 ms typed") << 300e6 << 2 * typed(0.384, 1e3) << 225u << 1024u;
+    QTest::newRow("2 x 1.536 ms typed") << 300e6 << 2 * typed(1.536, 1e3) << 900u << 1024u;
+    QTest::newRow("0.79 us typed, 118.5 clocks") << 150e6 << typed(0.79, 1e6) << 1u << 119u;
     // A decimation above 2^31 must still be carried as unsigned 32 bits.
     QTest::newRow("7000 s at 600 MS/s") << 600e6 << 7000.0 << 4101562500u << 1024u;
 }
@@ -299,6 +314,45 @@ void TestPointTables::impulseRefusals()
     QVERIFY2(reason.contains(named), qPrintable(reason));
     QVERIFY(untouched(buf));
     QCOMPARE(g.count, 0u);
+}
+
+void TestPointTables::typedSplitsKeepTheirPoints_data()
+{
+    QTest::addColumn<bool>("isImpulse");
+    QTest::addColumn<double>("Tup");     // s for the triangle, % for the impulse
+    QTest::addColumn<double>("Tdn");
+    QTest::addColumn<double>("duty");
+    QTest::addColumn<double>("period");  // impulse only
+    QTest::addColumn<int>("firstHigh");
+    QTest::addColumn<int>("highPoints");
+
+    // 10 ns up, 50 ns down: 18 points, the peak at a sixth of them.
+    QTest::newRow("triangle 0.01 + 0.05 us") << false << typed(0.01, 1e6) << typed(0.05, 1e6)
+                                             << 0.0 << 0.0 << 3 << 1;
+    // 375 points, 18.4 % of them high.
+    QTest::newRow("impulse 18.4 % of 1.25 us") << true << 0.0 << 0.0 << 18.4 << typed(1.25, 1e6)
+                                               << 0 << 69;
+}
+
+void TestPointTables::typedSplitsKeepTheirPoints()
+{
+    QFETCH(bool, isImpulse);
+    QFETCH(double, Tup);
+    QFETCH(double, Tdn);
+    QFETCH(double, duty);
+    QFETCH(double, period);
+    QFETCH(int, firstHigh);
+    QFETCH(int, highPoints);
+
+    auto buf = freshBuffer();
+    Grid g;
+    const QString refused = isImpulse
+        ? PointTables::impulse(300e6, 1.0, Tup, 0.0, Tdn, duty, period, buf.data(), &g)
+        : PointTables::triangle(300e6, 1.0, Tup, 0.0, Tdn, buf.data(), &g);
+    QCOMPARE(refused, QString());
+    const auto end = buf.begin() + g.count;
+    QCOMPARE(int(std::find(buf.begin(), end, 1.0) - buf.begin()), firstHigh);
+    QCOMPARE(int(std::count(buf.begin(), end, 1.0)), highPoints);
 }
 
 DWAV_TEST_CORE_MAIN(TestPointTables)
