@@ -26,6 +26,9 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const QString panelGroup = QStringLiteral("DWAV_PanelSettings");
@@ -66,6 +69,40 @@ int enumerationMaximum(int userType)
 bool isStoredEnumeration(int userType)
 {
     return userType >= QMetaType::User && enumerationMaximum(userType) >= 0;
+}
+
+bool isNumeric(int userType)
+{
+    return userType == QMetaType::Int || userType == QMetaType::UInt
+        || userType == QMetaType::Double || isStoredEnumeration(userType);
+}
+
+// Whether a value read from the file is a number that a key of this type
+// holds. Qt reads "nan" and "inf" as doubles and cuts an integer that does
+// not fit to its low 32 bits (4294967297 becomes 1); either would reach the
+// module as if the file had meant it.
+bool isNumberOfType(int userType, const QVariant &stored)
+{
+    bool ok = false;
+    if (userType == QMetaType::Double) {
+        const double value = stored.toDouble(&ok);
+        return ok && std::isfinite(value);
+    }
+    if (userType == QMetaType::UInt) {
+        const qulonglong value = stored.toULongLong(&ok);
+        return ok && value <= std::numeric_limits<uint>::max();
+    }
+    const qlonglong value = stored.toLongLong(&ok);
+    return ok && value >= std::numeric_limits<int>::min()
+        && value <= std::numeric_limits<int>::max();
+}
+
+QString storedText(const QVariant &stored)
+{
+    // A value with commas in it reads back as a list.
+    if (stored.userType() == QMetaType::QStringList)
+        return stored.toStringList().join(QLatin1Char(','));
+    return stored.toString();
 }
 
 } // namespace
@@ -119,11 +156,15 @@ void DWAVModule::readParameterSettings(QSettings &settings, IParameter *set, con
     if (!stored.isValid() && m_absentSettings)
         m_absentSettings->append(settings.group() + QLatin1Char('/') + key);
     const QVariant prototype = set->getParameter(key);
-    const QVariant value = parameterFromSettings(prototype, stored);
-    if (!value.isValid() && isStoredEnumeration(prototype.userType())) {
+    const int type = prototype.userType();
+    // A missing key still loads as 0, as older files rely on.
+    const bool fits = !stored.isValid() || !isNumeric(type) || isNumberOfType(type, stored);
+    const QVariant value = fits ? parameterFromSettings(prototype, stored) : QVariant();
+    if (!value.isValid() && isNumeric(type)) {
+        const QString kept = isStoredEnumeration(type) ? QString::number(prototype.toInt())
+                                                       : prototype.toString();
         logger()->log(tr("%1/%2 holds %3, which is none of its values; it keeps %4")
-                          .arg(settings.group(), key, stored.toString())
-                          .arg(prototype.toInt()),
+                          .arg(settings.group(), key, storedText(stored), kept),
                       QStringLiteral("Warning"));
         return;
     }

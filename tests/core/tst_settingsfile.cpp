@@ -200,8 +200,8 @@ private slots:
     void imperfectFileLoadsWhatItHolds_data();
     void imperfectFileLoadsWhatItHolds();
     void absentKeysAreNamedOnce();
-    void valueOutsideItsEnumerationIsRefused_data();
-    void valueOutsideItsEnumerationIsRefused();
+    void valueThatFitsNoKeyIsRefused_data();
+    void valueThatFitsNoKeyIsRefused();
 
     void unusableFileChangesNothing_data();
     void unusableFileChangesNothing();
@@ -433,35 +433,66 @@ void TestSettingsFile::absentKeysAreNamedOnce()
     QCOMPARE(m.chanParameter(1, QStringLiteral("Rn")).toDouble(), 0.0);
 }
 
-void TestSettingsFile::valueOutsideItsEnumerationIsRefused_data()
+void TestSettingsFile::valueThatFitsNoKeyIsRefused_data()
 {
-    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("set");
     QTest::addColumn<QString>("subSet");
     QTest::addColumn<QString>("key");
-    QTest::newRow("signal form 77") << QByteArray("Chan_1\\currentSignalType=77") << QString()
-                                    << "currentSignalType";
-    QTest::newRow("modulation 6") << QByteArray("Chan_1\\harmonicalParameters\\modulType=6")
-                                  << "harmonicalParameters" << "modulType";
-    QTest::newRow("negative form") << QByteArray("Chan_1\\currentSignalType=-1") << QString()
-                                   << "currentSignalType";
+    QTest::addColumn<int>("chan");
+    QTest::addColumn<QVariant>("preset");
+    QTest::addColumn<QByteArray>("line");
+
+    const QString afg = QStringLiteral("DWAV_AFGParameters"), chans = QStringLiteral("DWAV_ChanParameters");
+    const QString awg = QStringLiteral("DWAV_AWGParameters"), harmonic = QStringLiteral("harmonicalParameters");
+    const QVariant level = QVariant::fromValue(AfgLevel);
+    QTest::newRow("signal form 77") << afg << QString() << "currentSignalType" << 0 << level
+                                    << QByteArray("Chan_1\\currentSignalType=77");
+    QTest::newRow("modulation 6") << afg << harmonic << "modulType" << 0 << QVariant::fromValue(ModulFM)
+                                  << QByteArray("Chan_1\\harmonicalParameters\\modulType=6");
+    QTest::newRow("negative form") << afg << QString() << "currentSignalType" << 0 << level
+                                   << QByteArray("Chan_1\\currentSignalType=-1");
+    // 2^32 + 2 would be taken for the impulse form.
+    QTest::newRow("form past 32 bits") << afg << QString() << "currentSignalType" << 0 << level
+                                       << QByteArray("Chan_1\\currentSignalType=4294967298");
+    QTest::newRow("offset nan") << chans << QString() << "offset" << 0 << QVariant(0.25)
+                                << QByteArray("Chan_1\\offset=nan");
+    QTest::newRow("offset inf") << chans << QString() << "offset" << 1 << QVariant(-0.5)
+                                << QByteArray("Chan_2\\offset=inf");
+    QTest::newRow("amplitude -inf") << afg << harmonic << "ampl" << 0 << QVariant(0.75)
+                                    << QByteArray("Chan_1\\harmonicalParameters\\ampl=-inf");
+    QTest::newRow("offset no number") << chans << QString() << "offset" << 0 << QVariant(0.25)
+                                      << QByteArray("Chan_1\\offset=abc");
+    QTest::newRow("unsigned past 32 bits") << awg << QString() << "numSamples" << 0 << QVariant(1000u)
+                                           << QByteArray("numSamples=4294967304");
+    QTest::newRow("channel past 32 bits") << awg << QString() << "chan" << 0 << QVariant(0u)
+                                          << QByteArray("chan=4294967297");
+    QTest::newRow("negative unsigned") << awg << QString() << "numCycles" << 0 << QVariant(5u)
+                                       << QByteArray("numCycles=-1");
+    QTest::newRow("int past 32 bits") << afg << QStringLiteral("triangularParameters") << "TupModifier"
+                                      << 0 << QVariant(1000000)
+                                      << QByteArray("Chan_1\\triangularParameters\\TupModifier=4294968296");
 }
 
-void TestSettingsFile::valueOutsideItsEnumerationIsRefused()
+void TestSettingsFile::valueThatFitsNoKeyIsRefused()
 {
-    QFETCH(QByteArray, line);
+    QFETCH(QString, set);
     QFETCH(QString, subSet);
     QFETCH(QString, key);
-    const QString afg = QStringLiteral("DWAV_AFGParameters");
+    QFETCH(int, chan);
+    QFETCH(QVariant, preset);
+    QFETCH(QByteArray, line);
     DWAVModule m;
-    const QVariant three = subSet.isEmpty() ? QVariant::fromValue(AfgLevel) : QVariant::fromValue(ModulFM);
-    QVERIFY(m.setParameterValue(afg, subSet, key, 0, three) >= 0);
-    const QVariant before = m.parameterValue(afg, subSet, key, 0);
-    QVERIFY(writeFile(path("enum.ini"), "[DWAV_AFGParameters]\n" + line + "\n"));
+    QVERIFY(m.setParameterValue(set, subSet, key, chan, preset) >= 0);
+    const QVariant before = m.parameterValue(set, subSet, key, chan);
+    QVERIFY(writeFile(path("refused.ini"), "[" + set.toLatin1() + "]\n" + line + "\n"));
     LogCapture log(0);
-    QCOMPARE(m.loadSettings(path("enum.ini")), 0);
-    QCOMPARE(m.parameterValue(afg, subSet, key, 0), before);
-    QVERIFY2(log.of(LoggerPlain).filter(QStringLiteral("which is none of its values")).size() == 1,
-             qPrintable(log.all().join('\n')));
+    QCOMPARE(m.loadSettings(path("refused.ini")), 0);
+    QCOMPARE(m.parameterValue(set, subSet, key, chan), before);
+    // Named with its group, key and the text the file holds.
+    const QByteArray where = line.left(line.indexOf('=')).replace('\\', '/');
+    const QString named = set + '/' + QString::fromLatin1(where) + QStringLiteral(" holds ")
+        + QString::fromLatin1(line.mid(line.indexOf('=') + 1)) + QStringLiteral(", which is none of its values");
+    QVERIFY2(log.of(LoggerPlain).filter(named).size() == 1, qPrintable(log.all().join('\n')));
 }
 
 void TestSettingsFile::unusableFileChangesNothing_data()
