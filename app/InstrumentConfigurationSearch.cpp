@@ -1,5 +1,6 @@
 #include "InstrumentConfigurationSearch.h"
 
+#include "DriverCodec.h"
 #include "Logger.h"
 
 #include "dwav_visa.h"
@@ -8,9 +9,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QProgressDialog>
-#include <QTextCodec>
-
-#include <cstring>
 
 namespace {
 
@@ -29,13 +27,6 @@ constexpr int statusTextSize = 512;
 void processEvents()
 {
     QCoreApplication::processEvents();
-}
-
-QString fromWindows1251(const char *text)
-{
-    if (QTextCodec *codec = QTextCodec::codecForName("Windows-1251"))
-        return codec->toUnicode(text, int(std::strlen(text)));
-    return QString::fromLatin1(text);
 }
 
 } // namespace
@@ -91,16 +82,11 @@ QString InstrumentConfigurationSearch::logFailure(const QString &resource, const
                                                   bool carrierCall)
 {
     char text[statusTextSize] = {};
-    QString description;
-    if (carrierCall) {
+    if (carrierCall)
         tvkbase_error_message(session, status, text);
-        text[statusTextSize - 1] = '\0';
-        description = QString::fromLocal8Bit(text);
-    } else {
+    else
         viStatusDesc(session, status, text);
-        text[statusTextSize - 1] = '\0';
-        description = fromWindows1251(text);
-    }
+    const QString description = DriverCodec::decode(text, statusTextSize);
     const QString line = tr("Instrument search: %1 failed for \"%2\" with status 0x%3: %4")
                              .arg(QString::fromLatin1(call), resource,
                                   QString::number(quint32(status), 16), description);
@@ -184,7 +170,7 @@ void InstrumentConfigurationSearch::search()
             }
         }
         descriptor[descriptorSize - 1] = '\0';
-        const QString resource = QString::fromLocal8Bit(descriptor);
+        const QString resource = DriverCodec::decode(descriptor, descriptorSize);
         const int progress = int(qint64(i) * 100 / qint64(count));
 
         emit operationProgressChanged(progress);
@@ -199,9 +185,16 @@ void InstrumentConfigurationSearch::search()
         }
         processEvents();
 
+        // A refused read leaves the starting value, which is no carrier's;
+        // it is logged like every other failure of the search.
+        auto readAttribute = [&](ViAttr attribute, const char *call, void *value) {
+            const ViStatus read = viGetAttribute(session, attribute, value);
+            if (read < VI_SUCCESS)
+                logFailure(resource, call, read, session);
+        };
         ViUInt16 interfaceType = noInterface;
         ViUInt16 interfaceNumber = 0;
-        viGetAttribute(session, VI_ATTR_INTF_TYPE, &interfaceType);
+        readAttribute(VI_ATTR_INTF_TYPE, "viGetAttribute(VI_ATTR_INTF_TYPE)", &interfaceType);
         viGetAttribute(session, VI_ATTR_INTF_NUM, &interfaceNumber);
 
         QString carrierType;
@@ -226,8 +219,8 @@ void InstrumentConfigurationSearch::search()
                 if (status >= VI_SUCCESS) {
                     ViUInt16 manufacturer = noManufacturer;
                     ViUInt16 model = noModel;
-                    viGetAttribute(session, VI_ATTR_MANF_ID, &manufacturer);
-                    viGetAttribute(session, VI_ATTR_MODEL_CODE, &model);
+                    readAttribute(VI_ATTR_MANF_ID, "viGetAttribute(VI_ATTR_MANF_ID)", &manufacturer);
+                    readAttribute(VI_ATTR_MODEL_CODE, "viGetAttribute(VI_ATTR_MODEL_CODE)", &model);
                     carrierType = carrierTypeNameFromIdn(manufacturer, model & 0x0FFF, idn);
                 }
             }
@@ -241,8 +234,8 @@ void InstrumentConfigurationSearch::search()
                 ViUInt16 manufacturer = noManufacturer;
                 ViUInt16 model = noModel;
                 viGetAttribute(session, VI_ATTR_MAINFRAME_LA, &mainframe);
-                viGetAttribute(session, VI_ATTR_MANF_ID, &manufacturer);
-                viGetAttribute(session, VI_ATTR_MODEL_CODE, &model);
+                readAttribute(VI_ATTR_MANF_ID, "viGetAttribute(VI_ATTR_MANF_ID)", &manufacturer);
+                readAttribute(VI_ATTR_MODEL_CODE, "viGetAttribute(VI_ATTR_MODEL_CODE)", &model);
                 carrierType = carrierTypeName(manufacturer, model & 0x0FFF);
             }
         }
@@ -264,8 +257,7 @@ void InstrumentConfigurationSearch::search()
         if (status != VI_SUCCESS) {
             char text[statusTextSize] = {};
             viStatusDesc(session, status, text);
-            text[statusTextSize - 1] = '\0';
-            qDebug().noquote() << fromWindows1251(text);
+            qDebug().noquote() << DriverCodec::decode(text, statusTextSize);
         }
         viClose(session);
     }
@@ -286,8 +278,8 @@ void InstrumentConfigurationSearch::probeCarrier(const QString &descriptor, int 
         ViInt16 code = -1;
         const ViStatus status = tvkbase_m_type_q(carrier, ViInt16(position), &present, &code);
         if (status < VI_SUCCESS)
-            logFailure(tr("%1, position %2").arg(descriptor).arg(position), "tvkbase_m_type_q",
-                       status, carrier, true);
+            logFailure(tr("%1, position %2").arg(descriptor, QString::number(position)),
+                       "tvkbase_m_type_q", status, carrier, true);
         if (status < VI_SUCCESS || present == 0)
             continue;
         processEvents();

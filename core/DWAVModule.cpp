@@ -6,6 +6,7 @@
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
 #include "DriverCall.h"
+#include "DriverCodec.h"
 #include "Logger.h"
 
 #include "dwav_visa.h"
@@ -13,7 +14,6 @@
 #include "tvkdwav_32.h"
 
 #include <QMutexLocker>
-#include <QTextCodec>
 
 #include <cstring>
 
@@ -119,7 +119,7 @@ int DWAVModule::setInitParams(ViSession carrier, ushort mezNum, ushort idQuery, 
     char resource[resourceNameSize];
     std::memset(resource, 0, sizeof resource);
     DWAV_DRIVER_CALL(viGetAttribute(carrier, VI_ATTR_RSRC_NAME, resource), "setInitParams");
-    m_path = QString::fromLatin1(resource, int(qstrnlen(resource, sizeof resource)));
+    m_path = DriverCodec::decode(resource, int(sizeof resource));
     return 0;
 }
 
@@ -132,7 +132,7 @@ int DWAVModule::initCarrier(const QString &resource, ushort idQuery, ushort rese
         m_carrierSession = 0;
     }
     ViSession carrier = 0;
-    const QByteArray name = resource.toLocal8Bit();
+    const QByteArray name = DriverCodec::encode(resource);
     const int callLine = __LINE__ + 1;
     const ViStatus status = tvkbase_init(name.constData(), idQuery, resetDevice, &carrier);
     setLastStatus(status);
@@ -220,7 +220,7 @@ int DWAVModule::performInit()
     }
 
     ViSession session = 0;
-    QByteArray resource = m_path.toLatin1();
+    QByteArray resource = DriverCodec::encode(m_path);
     DWAV_DRIVER_CALL(tvkdwav_init(resource.data(), 1, 1, &session), "performInit");
     m_moduleSession = session;
     return 0;
@@ -391,16 +391,7 @@ QString DWAVModule::carrierText(int status) const
 
 QString DWAVModule::fromCp1251(const char *buffer, int size)
 {
-    if (!buffer || size <= 0)
-        return QString();
-    const int length = int(qstrnlen(buffer, uint(size)));
-    static QTextCodec *const codec = [] {
-        QTextCodec *c = QTextCodec::codecForName("windows-1251");
-        return c ? c : QTextCodec::codecForName("cp1251");
-    }();
-    if (!codec)
-        return QString::fromLatin1(buffer, length);
-    return codec->toUnicode(buffer, length);
+    return DriverCodec::decode(buffer, size);
 }
 
 void DWAVModule::errorMessage(int status)

@@ -2,6 +2,7 @@
 #include "ui_CalibrationDialog.h"
 
 #include "DWAVModule.h"
+#include "DriverCodec.h"
 #include "Logger.h"
 #include "PanelMessageBox.h"
 #include "ProgramName.h"
@@ -12,7 +13,6 @@
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QTableWidgetItem>
-#include <QTextCodec>
 #include <QtConcurrent>
 
 #include <cstring>
@@ -40,12 +40,10 @@ QString valueText(double value)
     return QString::number(value, 'g', 6);
 }
 
-// The driver's message, up to its first zero byte, in Windows-1251.
+// The driver's message, up to its first zero byte.
 QString driverMessage(const char *buffer, int size)
 {
-    const int length = int(qstrnlen(buffer, uint(size)));
-    QTextCodec *codec = QTextCodec::codecForName("Windows-1251");
-    return codec ? codec->toUnicode(buffer, length) : QString::fromLatin1(buffer, length);
+    return DriverCodec::decode(buffer, size);
 }
 
 } // namespace

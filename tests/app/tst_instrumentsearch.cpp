@@ -95,6 +95,7 @@ private slots:
     void failingLockSkipsOnlyThatResource();
     void failingAttributeReadsMatchNoCarrier();
     void failingCarrierInitIsDescribed();
+    void cyrillicNameIsShownAsItIs();
     void failingPositionQueryIsSkipped();
     void warningFromOpenIsDescribedButResourceStillProbed();
     void everyFailureIsLogged_data();
@@ -515,6 +516,14 @@ void TestInstrumentSearch::everyFailureIsLogged_data()
                              << "tvkbase_init failed for " + vxi << false;
     QTest::newRow("position") << QByteArray("tvkbase_m_type_q") << ViStatus(VI_ERROR_IO)
                               << "tvkbase_m_type_q failed for \"VXI0::3::INSTR, position 1\"" << false;
+    // The VXI carrier's reads: interface type, number, slot, mainframe,
+    // manufacturer, model.
+    QTest::newRow("interface type") << QByteArray("viGetAttribute@1") << ViStatus(VI_ERROR_NSUP_ATTR)
+                                    << "viGetAttribute(VI_ATTR_INTF_TYPE) failed for " + vxi << false;
+    QTest::newRow("manufacturer") << QByteArray("viGetAttribute@5") << ViStatus(VI_ERROR_NSUP_ATTR)
+                                  << "viGetAttribute(VI_ATTR_MANF_ID) failed for " + vxi << false;
+    QTest::newRow("model code") << QByteArray("viGetAttribute@6") << ViStatus(VI_ERROR_NSUP_ATTR)
+                                << "viGetAttribute(VI_ATTR_MODEL_CODE) failed for " + vxi << false;
 }
 
 // Nothing the search skips goes unrecorded: resource, call, status and
@@ -525,8 +534,9 @@ void TestInstrumentSearch::everyFailureIsLogged()
     QFETCH(ViStatus, status);
     QFETCH(QString, logged);
     QFETCH(bool, searchFailed);
+    const QList<QByteArray> call = fault.split('@');  // function[@nth call]
     if (!fault.isEmpty())
-        QVERIFY(addFault(fault.constData(), 1, status));
+        QVERIFY(addFault(call.at(0).constData(), call.value(1, "1").toULong(), status));
     LogCapture log(0);
     InstrumentConfigurationSearch search(nullptr);
     const QString line = QStringLiteral("Instrument search: ") + logged
@@ -534,6 +544,24 @@ void TestInstrumentSearch::everyFailureIsLogged()
                                .arg(QString::number(quint32(status), 16), statusText(status));
     QVERIFY2(log.of(LoggerPlain).contains(line), qPrintable(log.all().join('\n') + "\nwanted: " + line));
     QCOMPARE(search.failure().isEmpty(), !searchFailed);
+}
+
+// Names arrive in Windows-1251; one that holds "%2" is shown as it is.
+void TestInstrumentSearch::cyrillicNameIsShownAsItIs()
+{
+    QVERIFY(Bench::load("[resource TCPIP0::\xCA\xD0%2::inst0::INSTR]\n"
+                        "interface = tcpip\n"
+                        "idn = KALVINT,TVKBASE,1,1\n"
+                        "carrier = yes\n"
+                        "[module TCPIP0::\xCA\xD0%2::inst0::INSTR 4]\n"
+                        "type = 66\n"));
+    QVERIFY(addFault("tvkbase_m_type_q", 1, VI_ERROR_IO));
+    LogCapture log(0);
+    InstrumentConfigurationSearch search(nullptr);
+    const QString name = QStringLiteral("TCPIP0::\u041a\u0420%2::inst0::INSTR");
+    QCOMPARE(rows(search), QStringList{name + QStringLiteral("/4")});
+    const QString failed = QStringLiteral("tvkbase_m_type_q failed for \"%1, position 1\"").arg(name);
+    QVERIFY2(!log.of(LoggerPlain).filter(failed).isEmpty(), qPrintable(log.all().join('\n')));
 }
 
 void TestInstrumentSearch::failingPositionQueryIsSkipped()

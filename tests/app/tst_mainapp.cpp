@@ -42,6 +42,13 @@ const char *const benchText =
     "[module VXI0::7::INSTR 3]\n"
     "type = 65\n"
     "[module VXI0::7::INSTR 5]\n"
+    "type = 66\n"
+    // A carrier whose name is Windows-1251 text.
+    "[resource TCPIP0::\xCA\xD0::inst0::INSTR]\n"
+    "interface = tcpip\n"
+    "idn = KALVINT,TVKBASE,1,1\n"
+    "carrier = yes\n"
+    "[module TCPIP0::\xCA\xD0::inst0::INSTR 6]\n"
     "type = 66\n";
 
 using Bench::Call;
@@ -257,6 +264,22 @@ private slots:
         QCOMPARE(module->lastStatus(), int(VI_ERROR_NSUP_ATTR));
         QVERIFY(!module->isInitialized());
         QCOMPARE(countOf("tvkdwav_init"), 0);
+    }
+
+    // The name the host's session reports is shown readably and reaches
+    // the module driver as the same bytes.
+    void carrierNameInWindows1251()
+    {
+        ViSession rm = 0, carrier = 0;
+        QCOMPARE(viOpenDefaultRM(&rm), ViStatus(VI_SUCCESS));
+        QCOMPARE(viOpen(rm, "TCPIP0::\xCA\xD0::inst0::INSTR", VI_NULL, 0, &carrier), ViStatus(VI_SUCCESS));
+        dwavbench_journal_clear();
+        QCOMPARE(MainApp::instance()->initPanel(carrier, 6, 1, 1, nullptr, &flag), 0);
+        const QString title = MainApp::instance()->panel(6)->window()->windowTitle();
+        QVERIFY2(title.contains(QStringLiteral(" TCPIP0::\u041a\u0420::inst0::INSTR")), qPrintable(title));
+        QCOMPARE(Bench::callsMentioning("tvkdwav_init", QString::fromLatin1("\"TCPIP0::\xCA\xD0::inst0::INSTR\"")), 1);
+        MainApp::instance()->closePanel(6);
+        viClose(rm);
     }
 
     void displayAfterTheUserClosedTheWindow()
