@@ -18,6 +18,12 @@ extern "C" int32_t dwavqt_init_qt(uint32_t carrierSession, uint32_t mezNum, uint
     if (!handleOut)
         return -1;
     try {
+        // Refused before anything is set up or made: the host can tell this
+        // from a panel in DEMO mode by the null handle.
+        if (!MainApp::canShowPanels()) {
+            *handleOut = nullptr;
+            return -1;
+        }
         setupQtLibraryPaths();
         MainApp *app = MainApp::instance();
         if (!app)

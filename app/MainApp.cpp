@@ -131,18 +131,21 @@ MainApp::~MainApp()
 
 void MainApp::releasePanelsWithoutQt()
 {
-    for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it) {
-        DWAVPanelData *record = it.value();
-        record->setVisibleFlag(0);
-        MainWindow *window = record->window();
-        if (!window)
-            continue; // its destructor gave the session back
-        // Labels whose application is gone must not be written to.
-        Logger *logger = Logger::instance(it.key());
-        logger->setMessageLabel(nullptr);
-        logger->setIconLabel(nullptr);
-        window->releaseModule();
-    }
+    for (auto it = m_panels.cbegin(); it != m_panels.cend(); ++it)
+        releasePanelWithoutQt(it.key(), it.value());
+}
+
+void MainApp::releasePanelWithoutQt(ushort mezNum, DWAVPanelData *record)
+{
+    record->setVisibleFlag(0);
+    MainWindow *window = record->window();
+    if (!window)
+        return; // its destructor gave the session back
+    // Labels whose application is gone must not be written to.
+    Logger *logger = Logger::instance(mezNum);
+    logger->setMessageLabel(nullptr);
+    logger->setIconLabel(nullptr);
+    window->releaseModule();
 }
 
 void MainApp::destroyPanel(DWAVPanelData *record)
@@ -152,6 +155,17 @@ void MainApp::destroyPanel(DWAVPanelData *record)
     delete record->takeWindow();
     delete record->module();
     delete record;
+}
+
+bool MainApp::canShowPanels()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!app || qobject_cast<const QApplication *>(app))
+        return true;
+    Logger::instance(-1)->critical(
+        tr("DWAV panel can't be created: the host's application object is a %1, not a QApplication")
+            .arg(QString::fromLatin1(app->metaObject()->className())));
+    return false;
 }
 
 void MainApp::initApplication(int argc, char **argv)
@@ -180,17 +194,26 @@ void MainApp::loadTranslations()
 
 bool MainApp::loadTranslation(const QString &file)
 {
-    QTranslator translator;
-    if (!translator.load(file)) {
+    // A file installed by an earlier call stays; loading it again would
+    // put a second copy above the windows' own translators.
+    if (m_translators.contains(file))
+        return true;
+    auto *translator = new QTranslator(this);
+    if (!translator->load(file)) {
+        delete translator;
         Logger::instance(m_loggerIndex)
-                ->warning(tr("Not managed to load translation file \"%1\"").arg(file), QString());
+                ->warning(QStringLiteral("Not managed to load translation file \"%1\"").arg(file),
+                          QString());
         return false;
     }
-    if (!QCoreApplication::installTranslator(&translator)) {
+    if (!QCoreApplication::installTranslator(translator)) {
+        delete translator;
         Logger::instance(m_loggerIndex)
-                ->warning(tr("Not managed to load translation \"%1\"").arg(file), QString());
+                ->warning(QStringLiteral("Not managed to load translation \"%1\"").arg(file),
+                          QString());
         return false;
     }
+    m_translators.insert(file, translator);
     return true;
 }
 
@@ -225,7 +248,8 @@ int MainApp::createPanel(ViSession carrierSession, ushort mezNum, ushort idQuery
 int MainApp::displayPanel(ushort mezNum)
 {
     DWAVPanelData *record = m_panels.value(mezNum, nullptr);
-    if (!record)
+    // Without the host's application the window cannot be shown.
+    if (!record || !QCoreApplication::instance())
         return -1;
     record->setVisibleFlag(1);
     emit showMezPanel(mezNum);
@@ -234,12 +258,23 @@ int MainApp::displayPanel(ushort mezNum)
 
 int MainApp::hidePanel(ushort mezNum)
 {
+    if (!QCoreApplication::instance())
+        return -1;
     emit hideMezPanel(mezNum);
     return 0;
 }
 
 int MainApp::closePanel(ushort mezNum)
 {
+    if (!QCoreApplication::instance()) {
+        // The host's application is gone and its widgets cannot be touched:
+        // the host sees the panel closed and the module gives its session
+        // back, but the window stays, as this object's child, until the
+        // process ends.
+        if (DWAVPanelData *record = m_panels.take(mezNum))
+            releasePanelWithoutQt(mezNum, record);
+        return 0;
+    }
     emit closeMezPanel(mezNum);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "dwav_visa.h"
 
 class DWAVPanelData;
+class QTranslator;
 
 // The process-wide application object. In the panel library it creates the
 // QApplication when the host has none and keeps one panel per mezzanine
@@ -27,6 +28,12 @@ public:
     // the host's flags are written 0 and the modules' sessions released, but
     // no Qt object is destroyed.
     static void destroyInstance();
+
+    // Whether this process can show a panel: the host's application object,
+    // if it has one, must be a QApplication, since creating a widget under a
+    // QCoreApplication or a QGuiApplication aborts the process. Says why
+    // not as a critical message.
+    static bool canShowPanels();
 
     void initApplication(int argc, char **argv);
     void loadTranslations();
@@ -69,9 +76,14 @@ private:
 
     void destroyPanel(DWAVPanelData *record);
     void releasePanelsWithoutQt();
+    void releasePanelWithoutQt(ushort mezNum, DWAVPanelData *record);
 
     int m_loggerIndex = -1;
     QString m_applicationPath;
     QHash<ushort, DWAVPanelData *> m_panels;
+    // The start-up translations by file, installed for the process; as
+    // children of this object they uninstall themselves when it goes. The
+    // windows' own translators are installed above them.
+    QHash<QString, QTranslator *> m_translators;
     bool m_translationsLoaded = false;
 };

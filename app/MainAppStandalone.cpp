@@ -62,11 +62,11 @@ int MainApp::execGuarded(int argc, char **argv)
         return exec(argc, argv);
     } catch (const std::exception &e) {
         Logger::instance(loggerIndex())
-            ->critical(tr("An exception occured during application execution: %1")
+            ->critical(QStringLiteral("An exception occured during application execution: %1")
                            .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
         Logger::instance(loggerIndex())
-            ->critical(tr("An unknown exception occured during application execution"));
+            ->critical(QStringLiteral("An unknown exception occured during application execution"));
     }
     return -1;
 }

@@ -627,20 +627,8 @@ To perform calibration try executing panel from panel installation folder (e.g. 
 <context>
     <name>MainApp</name>
     <message>
-        <source>Not managed to load translation file &quot;%1&quot;</source>
-        <translation>Not managed to load translation file &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Not managed to load translation &quot;%1&quot;</source>
-        <translation>Not managed to load translation &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>An exception occured during application execution: %1</source>
-        <translation>An exception occured during application execution: %1</translation>
-    </message>
-    <message>
-        <source>An unknown exception occured during application execution</source>
-        <translation>An unknown exception occured during application execution</translation>
+        <source>DWAV panel can&apos;t be created: the host&apos;s application object is a %1, not a QApplication</source>
+        <translation>DWAV panel can&apos;t be created: the host&apos;s application object is a %1, not a QApplication</translation>
     </message>
 </context>
 <context>

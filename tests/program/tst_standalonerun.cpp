@@ -11,7 +11,10 @@
 #include "dwav_bench.h"
 #include "dwav_visa.h"
 
+#include <QAction>
 #include <QFile>
+#include <QPushButton>
+#include <QTranslator>
 #include <QTableWidget>
 
 #include <stdexcept>
@@ -39,17 +42,23 @@ struct Arguments
 };
 
 // Closes the panel window once it is shown, remembering its title, so the
-// run's event loop ends as when the user closes the panel.
+// run's event loop ends as when the user closes the panel. With
+// `toEnglish`, the panel is first switched to English, and that title is
+// remembered too.
 class PanelCloser : public QObject
 {
 public:
-    PanelCloser()
+    explicit PanelCloser(bool toEnglish = false)
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
+        connect(&m_timer, &QTimer::timeout, this, [this, toEnglish] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 auto *window = qobject_cast<MainWindow *>(w);
                 if (window && window->isVisible() && !QApplication::activeModalWidget()) {
                     titles << window->windowTitle();
+                    if (toEnglish) {
+                        window->findChild<QAction *>(QStringLiteral("languageAction"))->trigger();
+                        titles << window->windowTitle();
+                    }
                     window->close();
                 }
             }
@@ -117,6 +126,8 @@ private slots:
     void emptyBenchRunsInDemoMode();
     void acceptingWithoutRowRunsInDemoMode();
     void chosenModuleIsOpened();
+    void carrierIsOpenedUnderTheBytesFound();
+    void startsInRussianThroughout();
     void failingCarrierLeavesThePanelInDemoMode();
     void foreignCodeAtChosenPositionLeavesDemoMode();
     void exceptionFromThePanelIsReported();
@@ -199,6 +210,65 @@ void TestStandaloneRun::chosenModuleIsOpened()
              qPrintable(journal));
     // The window took the module's session down when it closed.
     QVERIFY(dwavbench_journal_count_of("tvkdwav_close") >= 1);
+}
+
+// A name in Windows-1251 is listed and shown readably and reaches every
+// driver call as the bytes the search found.
+void TestStandaloneRun::carrierIsOpenedUnderTheBytesFound()
+{
+    QVERIFY(Bench::load("[resource TCPIP0::\xCA\xD0::inst0::INSTR]\n"
+                        "interface = tcpip\n"
+                        "idn = KALVINT,TVKBASE,1,1\n"
+                        "carrier = yes\n"
+                        "[module TCPIP0::\xCA\xD0::inst0::INSTR 4]\n"
+                        "type = 66\n"));
+    Arguments args("/opt/dwav/p_dwav");
+    ModalAnswerer answerer(QMessageBox::NoButton, choose([](InstrumentSelectionDialog *d) {
+        doubleClickRow(d, 0);
+    }));
+    PanelCloser closer;
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    QCOMPARE(closer.titles,
+             QStringList{QStringLiteral("DWAV Panel - TCPIP0::\u041a\u0420::inst0::INSTR at position 4")});
+    const QString bytes = QString::fromLatin1("\"TCPIP0::\xCA\xD0::inst0::INSTR\"");
+    // The search's opening, then the panel's; and the module driver's.
+    QCOMPARE(Bench::callsMentioning("tvkbase_init", bytes), 2);
+    QCOMPARE(Bench::callsMentioning("tvkdwav_init", bytes), 1);
+}
+
+// The start-up translations serve the selection and the search; the
+// panel's own pair, switched to English, sits above them.
+void TestStandaloneRun::startsInRussianThroughout()
+{
+    for (const char *file : {"dwav_ru.qm", "dwav_en.qm", "qtbase_ru.qm", "qtbase_en.qm"})
+        QVERIFY(QFile::copy(QStringLiteral(DWAV_QM_DIR "/") + QLatin1String(file), QLatin1String(file)));
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral("dwav_ru.qm")));
+    const auto ru = [&russian](const char *context, const char *text) {
+        return russian.translate(context, text);
+    };
+    QVERIFY(Bench::load("[bench]\n"));
+    Arguments args("p_dwav");
+    QStringList shown;
+    ModalAnswerer answerer(QMessageBox::Ok, choose([&shown](InstrumentSelectionDialog *d) {
+        shown << d->windowTitle() << d->findChild<QPushButton *>("cancelPushButton")->text();
+        clickButton(d, "okPushButton");
+    }));
+    PanelCloser closer(true);
+    QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
+    const char *const dialog = "InstrumentSelectionDialog";
+    QCOMPARE(shown, (QStringList{ru(dialog, "Instrument selection dialog"), ru(dialog, "Cancel")}));
+    QCOMPARE(answerer.messages(),
+             (QStringList{ru(dialog, "Search connected devices") + '|' + ru(dialog, "Connected devices not found."),
+                          ru(dialog, "No device found") + '|'
+                              + ru(dialog, "No device was found. The panel will be opened in DEMO mode.")}));
+    QCOMPARE(closer.titles, (QStringList{ru("MainWindow", "DWAV Panel - DEMO mode"),
+                                         QStringLiteral("DWAV Panel - DEMO mode")}));
+    // The start-up translators go with the application object.
+    MainApp::destroyInstance();
+    QCOMPARE(QCoreApplication::translate(dialog, "Cancel"), QStringLiteral("Cancel"));
+    for (const char *file : {"dwav_ru.qm", "dwav_en.qm", "qtbase_ru.qm", "qtbase_en.qm"})
+        QFile::remove(QLatin1String(file));
 }
 
 void TestStandaloneRun::failingCarrierLeavesThePanelInDemoMode()

@@ -1,12 +1,16 @@
 /*
  * A host written as an ordinary Qt program: its QApplication lives in
  * main() and is gone before the process exits, while the panels it opened
- * through the library are still open. At exit the host must still see every
- * panel closed, and each module's session must be reset, stopped and
- * closed. The checks run in an exit handler registered before the library's
- * own, so it runs after it.
+ * through the library are still open. After that the host closes one panel
+ * itself; at exit it must still see every panel closed, and each module's
+ * session must be reset, stopped and closed. The checks run in an exit
+ * handler registered before the library's own, so it runs after it.
  *
- * Usage: dwav_qt_host <path of the panel library>
+ * With "core" or "gui" the host's application object is a QCoreApplication
+ * or a QGuiApplication, under which no widget can live: the library must
+ * refuse the panel and touch nothing.
+ *
+ * Usage: dwav_qt_host <path of the panel library> [core|gui]
  * Exit code 0 when every check passed.
  */
 #include "DwavExports.h"
@@ -20,6 +24,8 @@
 #include <dlfcn.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -41,34 +47,75 @@ void checkAtExit()
     // after this handler.
 }
 
+template <typename F>
+F lookUp(void *library, const char *name)
+{
+    auto symbol = reinterpret_cast<F>(dlsym(library, name));
+    if (!symbol) {
+        std::fprintf(stderr, "export %s not found\n", name);
+        _Exit(1);
+    }
+    return symbol;
+}
+
+void *load(const char *path)
+{
+    void *library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        std::fprintf(stderr, "cannot load %s: %s\n", path, dlerror());
+        _Exit(1);
+    }
+    return library;
+}
+
+// A host whose application shows no widgets: refused, nothing made.
+int runWithoutWidgets(int argc, char **argv, bool gui, ViSession carrier)
+{
+    std::unique_ptr<QCoreApplication> app(gui ? new QGuiApplication(argc, argv)
+                                              : new QCoreApplication(argc, argv));
+    auto initQt = lookUp<dwav_init_qt_fn>(load(argv[1]), "dwav_init_qt");
+    stage = gui ? "QGuiApplication" : "QCoreApplication";
+    dwavbench_journal_clear();
+    // A pointer the host did not clear: the refusal must leave it null.
+    DwavPanelHandle *handle = reinterpret_cast<DwavPanelHandle *>(&flags);
+    CHECK(initQt(carrier, POS_DWAV_A, 1, 1, &handle, &flags[0]) == -1, "init not refused");
+    CHECK(handle == nullptr, "a handle for a refused panel");
+    CHECK(flags[0] == -7, "flag written: %d", flags[0]);
+    CHECK(dwavbench_journal_count() == 0, "%zu driver calls for a refused panel",
+          dwavbench_journal_count());
+    if (failures)
+        std::fprintf(stderr, "%d check(s) failed\n", failures);
+    return failures ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <panel library>\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s <panel library> [core|gui]\n", argv[0]);
         return 2;
     }
     ViSession carrier = 0;
     if (openCarrier(&carrier) != 0)
         return 1;
+    if (argc == 3)
+        return runWithoutWidgets(argc, argv, std::strcmp(argv[2], "gui") == 0, carrier);
+
     std::atexit(checkAtExit);
+    dwav_display_fn display = nullptr;
+    dwav_hide_fn hide = nullptr;
+    dwav_close_fn closePanel = nullptr;
+    DwavPanelHandle *handles[2] = {nullptr, nullptr};
     {
         QApplication app(argc, argv);
         stage = "load";
-        void *library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-        if (!library) {
-            std::fprintf(stderr, "cannot load %s: %s\n", argv[1], dlerror());
-            _Exit(1);
-        }
-        auto initQt = reinterpret_cast<dwav_init_qt_fn>(dlsym(library, "dwav_init_qt"));
-        auto display = reinterpret_cast<dwav_display_fn>(dlsym(library, "dwav_display"));
-        if (!initQt || !display) {
-            std::fprintf(stderr, "exports not found\n");
-            _Exit(1);
-        }
+        void *library = load(argv[1]);
+        auto initQt = lookUp<dwav_init_qt_fn>(library, "dwav_init_qt");
+        display = lookUp<dwav_display_fn>(library, "dwav_display");
+        hide = lookUp<dwav_hide_fn>(library, "dwav_hide");
+        closePanel = lookUp<dwav_close_fn>(library, "dwav_close");
         stage = "open";
-        DwavPanelHandle *handles[2] = {nullptr, nullptr};
         CHECK(initQt(carrier, POS_DWAV_A, 1, 1, &handles[0], &flags[0]) == 0, "DWAV panel");
         CHECK(initQt(carrier, POS_FOREIGN, 1, 1, &handles[1], &flags[1]) == -1, "DEMO panel");
         CHECK(display(handles[0]) == 0 && display(handles[1]) == 0, "display");
@@ -78,12 +125,17 @@ int main(int argc, char **argv)
         CHECK(countOf("tvkdwav_state") > 0, "the panel does not poll");
         CHECK(moduleSessions(&dwavSession, 1) == 1, "no module session");
         CHECK(flags[0] == 1 && flags[1] == 1, "flags %d %d while open", flags[0], flags[1]);
-        std::free(handles[0]);
-        std::free(handles[1]);
         dwavbench_journal_clear();
     }
     // The application is gone, the panels and the library are not.
     stage = "after the application";
     CHECK(flags[0] == 1 && flags[1] == 1, "flags %d %d", flags[0], flags[1]);
+    CHECK(display(handles[0]) == -1 && hide(handles[0]) == -1, "display or hide without Qt");
+    CHECK(flags[0] == 1, "display wrote %d", flags[0]);
+    CHECK(closePanel(&handles[0]) == 0 && handles[0] == nullptr, "close without Qt");
+    CHECK(flags[0] == 0, "flag %d after close", flags[0]);
+    // Closing gave the session back at once, not only at exit.
+    checkShutDown(__LINE__, dwavSession);
+    std::free(handles[1]);
     return 0;
 }
