@@ -61,11 +61,17 @@ int dwavbench_is_function(const char *function);
 
 /* ---- Timing ------------------------------------------------------------ */
 
-/* Added to every call (0 = none). The bench sleeps outside its lock. */
+/* Added to every call (0 = none). The bench sleeps outside its lock. A
+ * change reaches the calls still waiting out their latency too, so a long
+ * latency holds a call until the test sets a shorter one. */
 void dwavbench_set_latency_us(unsigned long microseconds);
 /* Added to the calls of one function, on top of the common latency. */
 int dwavbench_set_function_latency_us(const char *function, unsigned long microseconds,
                                       char *error, size_t errorSize);
+/* Calls of `function` (null: of any function) begun and not yet returned,
+ * latency included: how a test knows that another thread has reached a
+ * call, where the journal only shows the calls that have ended. */
+size_t dwavbench_calls_in_flight(const char *function);
 
 /* ---- Events ------------------------------------------------------------ */
 

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
-#include <thread>
 
 namespace dwavsim {
 
@@ -55,21 +54,30 @@ std::uint64_t Bench::now() const
                                           .count());
 }
 
+unsigned long Bench::latencyOf(const std::string &function) const
+{
+    const auto it = m_functionLatencyUs.find(function);
+    return m_latencyUs + (it != m_functionLatencyUs.end() ? it->second : 0);
+}
+
 ViStatus Bench::call(const char *function, const Args &args, const Body &body)
 {
-    unsigned long latency = 0;
-    {
-        std::lock_guard<std::mutex> guard(m_mutex);
-        latency = m_latencyUs;
-        const auto it = m_functionLatencyUs.find(function);
-        if (it != m_functionLatencyUs.end())
-            latency += it->second;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    // Counted from here, so a test that sees the call in flight knows the
+    // caller has reached it, even while it still waits out its latency.
+    std::size_t &inFlight = m_inFlight[function];
+    ++inFlight;
+    // A slow bus delays the caller, not the other threads using the bench:
+    // the wait lets go of the lock. The deadline follows latency changes, so
+    // a test can hold a call with a long latency and let it go at an event.
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        const auto deadline = start + std::chrono::microseconds(latencyOf(function));
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+        m_latencyChange.wait_until(lock, deadline);
     }
-    // A slow bus delays the caller, not the other threads using the bench.
-    if (latency)
-        std::this_thread::sleep_for(std::chrono::microseconds(latency));
 
-    std::lock_guard<std::mutex> guard(m_mutex);
     std::int32_t fault = 0;
     const bool fired = m_faults.check(function, fault);
     ViStatus status = VI_SUCCESS;
@@ -87,6 +95,7 @@ ViStatus Bench::call(const char *function, const Args &args, const Body &body)
             status = fault;
     }
     m_journal.record(function, args.text(), status, now());
+    --inFlight;
     return status;
 }
 
@@ -157,6 +166,7 @@ bool Bench::use(const BenchDescription &description, std::string &error)
     m_description = description;
     m_latencyUs = description.latencyUs;
     m_functionLatencyUs.clear();
+    m_latencyChange.notify_all();
     const std::uint64_t t = now();
     for (const ResourceProfile &resource : m_description.resources) {
         for (const auto &module : resource.modules) {
@@ -397,8 +407,10 @@ bool Bench::setOption(const std::string &key, const std::string &value, std::str
         return m_faults.addList(value, error);
     if (!m_description.setOption(key, value, error))
         return false;
-    if (key == "latency_us")
+    if (key == "latency_us") {
         m_latencyUs = m_description.latencyUs;
+        m_latencyChange.notify_all();
+    }
     return true;
 }
 
@@ -463,6 +475,7 @@ void Bench::setLatency(unsigned long microseconds)
 {
     std::lock_guard<std::mutex> guard(m_mutex);
     m_latencyUs = microseconds;
+    m_latencyChange.notify_all();
 }
 
 bool Bench::setFunctionLatency(const std::string &function, unsigned long microseconds,
@@ -474,7 +487,21 @@ bool Bench::setFunctionLatency(const std::string &function, unsigned long micros
     }
     std::lock_guard<std::mutex> guard(m_mutex);
     m_functionLatencyUs[function] = microseconds;
+    m_latencyChange.notify_all();
     return true;
+}
+
+std::size_t Bench::callsInFlight(const char *function)
+{
+    std::lock_guard<std::mutex> guard(m_mutex);
+    if (function) {
+        const auto it = m_inFlight.find(function);
+        return it == m_inFlight.end() ? 0 : it->second;
+    }
+    std::size_t all = 0;
+    for (const auto &entry : m_inFlight)
+        all += entry.second;
+    return all;
 }
 
 int Bench::externalEvent(const char *resource, int position)

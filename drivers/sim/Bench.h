@@ -7,6 +7,7 @@
 #include "ModuleModel.h"
 #include "dwav_visa.h"
 
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -91,6 +92,7 @@ public:
     void setLatency(unsigned long microseconds);
     bool setFunctionLatency(const std::string &function, unsigned long microseconds,
                             std::string &error);
+    std::size_t callsInFlight(const char *function);
     int externalEvent(const char *resource, int position);
     std::size_t openSessions();
     bool moduleValue(const char *resource, int position, const std::string &key, double &value);
@@ -116,6 +118,8 @@ private:
     void fail(const std::string &reason, ViStatus status, bool report = false);
     void closeAll();
     std::vector<ModuleModel *> models(const char *resource, int position);
+    // The latency a call of `function` waits out (the lock held).
+    unsigned long latencyOf(const std::string &function) const;
 
     mutable std::mutex m_mutex;
     BenchDescription m_description;
@@ -126,6 +130,9 @@ private:
     Journal m_journal;
     unsigned long m_latencyUs = 0;
     std::map<std::string, unsigned long> m_functionLatencyUs;
+    std::condition_variable m_latencyChange;
+    // Calls begun and not yet returned, by function.
+    std::map<std::string, std::size_t> m_inFlight;
     std::string m_loadError;
     ViStatus m_loadStatus = VI_SUCCESS;
 };

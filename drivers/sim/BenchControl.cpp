@@ -126,6 +126,11 @@ int dwavbench_set_function_latency_us(const char *function, unsigned long micros
     return result(ok, reason, error, errorSize);
 }
 
+size_t dwavbench_calls_in_flight(const char *function)
+{
+    return Bench::instance().callsInFlight(function);
+}
+
 int dwavbench_external_event(const char *resource, int position)
 {
     return Bench::instance().externalEvent(resource, position);

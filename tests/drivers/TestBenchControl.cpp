@@ -440,6 +440,34 @@ private slots:
         BenchFixture::close(m);
     }
 
+    // Tests wait on the in-flight count and hold calls with a long latency
+    // that a later, shorter one ends.
+    void heldCallIsInFlightUntilLetGo()
+    {
+        BenchFixture::Module m = BenchFixture::open(2);
+        char error[256];
+        QCOMPARE(dwavbench_set_function_latency_us("tvkdwav_state", 30000000, error, sizeof error), 0);
+        std::thread caller([&m] {
+            ViUInt16 state;
+            tvkdwav_state(m.module, &state, nullptr);
+        });
+        // No check may return before the caller is joined.
+        const bool held = QTest::qWaitFor([] { return dwavbench_calls_in_flight("tvkdwav_state") == 1; });
+        const size_t inFlight = dwavbench_calls_in_flight(nullptr);
+        const ViStatus meanwhile = tvkdwav_stop(m.module);
+        const size_t returned = dwavbench_journal_count_of("tvkdwav_state");
+        dwavbench_set_function_latency_us("tvkdwav_state", 0, error, sizeof error);
+        const bool letGo = QTest::qWaitFor([] { return dwavbench_calls_in_flight(nullptr) == 0; });
+        caller.join();
+        QVERIFY(held);
+        QCOMPARE(inFlight, size_t(1));
+        QCOMPARE(meanwhile, ViStatus(VI_SUCCESS));
+        QCOMPARE(returned, size_t(0));
+        QVERIFY(letGo);
+        QCOMPARE(dwavbench_journal_count_of("tvkdwav_state"), size_t(1));
+        BenchFixture::close(m);
+    }
+
     void twoThreadsShareTheModule()
     {
         BenchFixture::Module m = BenchFixture::open(2);

@@ -74,6 +74,34 @@ inline bool setLatency(const char *function, unsigned long microseconds)
     return true;
 }
 
+// Calls of `function` (null: of any) that a thread has begun and not yet
+// returned: how a test knows a pool task has reached a call.
+inline int callsInFlight(const char *function = nullptr)
+{
+    return int(dwavbench_calls_in_flight(function));
+}
+
+// Every call of `function` from now on stays in flight until release() or
+// the end of the scope, so a test decides when it returns instead of
+// betting on a latency. Declare it after the objects that wait for the
+// call when destroyed, so a failed check lets the call go before they wait.
+class Hold
+{
+public:
+    explicit Hold(const char *function)
+        : m_function(function)
+    {
+        setLatency(function, 30000000);
+    }
+    ~Hold() { release(); }
+    void release() { setLatency(m_function, 0); }
+    Hold(const Hold &) = delete;
+    Hold &operator=(const Hold &) = delete;
+
+private:
+    const char *m_function;
+};
+
 struct Call {
     quint64 sequence = 0;
     quint64 timeNs = 0;
