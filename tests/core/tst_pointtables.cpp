@@ -64,7 +64,6 @@ private slots:
     void impulseRefusals_data();
     void impulseRefusals();
 
-    void typedSplitsKeepTheirPoints_data();
     void typedSplitsKeepTheirPoints();
 };
 
@@ -316,43 +315,19 @@ void TestPointTables::impulseRefusals()
     QCOMPARE(g.count, 0u);
 }
 
-void TestPointTables::typedSplitsKeepTheirPoints_data()
-{
-    QTest::addColumn<bool>("isImpulse");
-    QTest::addColumn<double>("Tup");     // s for the triangle, % for the impulse
-    QTest::addColumn<double>("Tdn");
-    QTest::addColumn<double>("duty");
-    QTest::addColumn<double>("period");  // impulse only
-    QTest::addColumn<int>("firstHigh");
-    QTest::addColumn<int>("highPoints");
-
-    // 10 ns up, 50 ns down: 18 points, the peak at a sixth of them.
-    QTest::newRow("triangle 0.01 + 0.05 us") << false << typed(0.01, 1e6) << typed(0.05, 1e6)
-                                             << 0.0 << 0.0 << 3 << 1;
-    // 375 points, 18.4 % of them high.
-    QTest::newRow("impulse 18.4 % of 1.25 us") << true << 0.0 << 0.0 << 18.4 << typed(1.25, 1e6)
-                                               << 0 << 69;
-}
-
+// Typed times and percentages split the table where they were meant to.
 void TestPointTables::typedSplitsKeepTheirPoints()
 {
-    QFETCH(bool, isImpulse);
-    QFETCH(double, Tup);
-    QFETCH(double, Tdn);
-    QFETCH(double, duty);
-    QFETCH(double, period);
-    QFETCH(int, firstHigh);
-    QFETCH(int, highPoints);
-
     auto buf = freshBuffer();
     Grid g;
-    const QString refused = isImpulse
-        ? PointTables::impulse(300e6, 1.0, Tup, 0.0, Tdn, duty, period, buf.data(), &g)
-        : PointTables::triangle(300e6, 1.0, Tup, 0.0, Tdn, buf.data(), &g);
-    QCOMPARE(refused, QString());
-    const auto end = buf.begin() + g.count;
-    QCOMPARE(int(std::find(buf.begin(), end, 1.0) - buf.begin()), firstHigh);
-    QCOMPARE(int(std::count(buf.begin(), end, 1.0)), highPoints);
+    // 10 ns up, 50 ns down: 18 points, the peak at a sixth of them.
+    QCOMPARE(PointTables::triangle(300e6, 1.0, typed(0.01, 1e6), 0.0, typed(0.05, 1e6), buf.data(), &g),
+             QString());
+    QCOMPARE(int(std::find(buf.begin(), buf.end(), 1.0) - buf.begin()), 3);
+    // 375 points, 18.4 % of them high.
+    QCOMPARE(PointTables::impulse(300e6, 1.0, 0.0, 0.0, 0.0, 18.4, typed(1.25, 1e6), buf.data(), &g),
+             QString());
+    QCOMPARE(int(std::count(buf.begin(), buf.begin() + g.count, 1.0)), 69);
 }
 
 DWAV_TEST_CORE_MAIN(TestPointTables)

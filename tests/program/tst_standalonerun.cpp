@@ -249,24 +249,23 @@ void TestStandaloneRun::startsInRussianThroughout()
     };
     QVERIFY(Bench::load("[bench]\n"));
     Arguments args("p_dwav");
-    QStringList shown;
+    QString shown;
     ModalAnswerer answerer(QMessageBox::Ok, choose([&shown](InstrumentSelectionDialog *d) {
-        shown << d->windowTitle() << d->findChild<QPushButton *>("cancelPushButton")->text();
+        shown = d->windowTitle();
         clickButton(d, "okPushButton");
     }));
     PanelCloser closer(true);
     QCOMPARE(MainApp::instance()->exec(args.argc, args.argv), 0);
     const char *const dialog = "InstrumentSelectionDialog";
-    QCOMPARE(shown, (QStringList{ru(dialog, "Instrument selection dialog"), ru(dialog, "Cancel")}));
-    QCOMPARE(answerer.messages(),
-             (QStringList{ru(dialog, "Search connected devices") + '|' + ru(dialog, "Connected devices not found."),
-                          ru(dialog, "No device found") + '|'
-                              + ru(dialog, "No device was found. The panel will be opened in DEMO mode.")}));
+    QCOMPARE(shown, ru(dialog, "Instrument selection dialog"));
+    QCOMPARE(answerer.messages().value(0),
+             ru(dialog, "Search connected devices") + '|' + ru(dialog, "Connected devices not found."));
     QCOMPARE(closer.titles, (QStringList{ru("MainWindow", "DWAV Panel - DEMO mode"),
                                          QStringLiteral("DWAV Panel - DEMO mode")}));
     // The start-up translators go with the application object.
     MainApp::destroyInstance();
-    QCOMPARE(QCoreApplication::translate(dialog, "Cancel"), QStringLiteral("Cancel"));
+    QCOMPARE(QCoreApplication::translate(dialog, "Instrument selection dialog"),
+             QStringLiteral("Instrument selection dialog"));
     for (const char *file : {"dwav_ru.qm", "dwav_en.qm", "qtbase_ru.qm", "qtbase_en.qm"})
         QFile::remove(QLatin1String(file));
 }
