@@ -65,14 +65,15 @@ ViStatus Bench::call(const char *function, const Args &args, const Body &body)
     std::unique_lock<std::mutex> lock(m_mutex);
     // Counted from here, so a test that sees the call in flight knows the
     // caller has reached it, even while it still waits out its latency.
-    std::size_t &inFlight = m_inFlight[function];
+    const std::string name(function);
+    std::size_t &inFlight = m_inFlight[name];
     ++inFlight;
     // A slow bus delays the caller, not the other threads using the bench:
     // the wait lets go of the lock. The deadline follows latency changes, so
     // a test can hold a call with a long latency and let it go at an event.
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
-        const auto deadline = start + std::chrono::microseconds(latencyOf(function));
+        const auto deadline = start + std::chrono::microseconds(latencyOf(name));
         if (std::chrono::steady_clock::now() >= deadline)
             break;
         m_latencyChange.wait_until(lock, deadline);
