@@ -24,7 +24,9 @@ extern "C" {
 
 /* Allocated zero-filled by dwav_init_qt on the C heap and freed by
  * dwav_close; opaque to the host. Its layout is fixed: 12 bytes, the last
- * two left zero. Only mezNum is read back by the library. */
+ * two left zero. Only mezNum and carrierSession are read back by the
+ * library: a handle reaches the panel of its position only when that panel
+ * was opened for the handle's carrier. */
 typedef struct DwavPanelHandle {
     uint32_t carrierSession;
     uint16_t mezNum;
@@ -36,9 +38,10 @@ typedef struct DwavPanelHandle {
  * new handle for it in *handleOut. Only the low 16 bits of mezNum, idQuery
  * and resetDevice are used. Returns -1 for a null handleOut, -2 when the
  * handle cannot be allocated, otherwise the module's initialisation result
- * (0, or a negative status with the panel in DEMO mode). The panel writes 1
- * into *visibleFlag when it is created or displayed and 0 when it is closed;
- * visibleFlag may be null. */
+ * (0, or a negative status with the panel in DEMO mode). A position whose
+ * panel is open for another carrier is refused: -1, *handleOut null, the
+ * flag untouched. The panel writes 1 into *visibleFlag when it is created or
+ * displayed and 0 when it is closed; visibleFlag may be null. */
 DWAV_EXPORT int32_t DWAV_CALL dwav_init_qt(uint32_t carrierSession, uint32_t mezNum,
                                            uint32_t idQuery, uint32_t resetDevice,
                                            DwavPanelHandle **handleOut, int32_t *visibleFlag);

@@ -28,6 +28,12 @@ extern "C" int32_t dwavqt_init_qt(uint32_t carrierSession, uint32_t mezNum, uint
         MainApp *app = MainApp::instance();
         if (!app)
             return -1;
+        // Refused in the same way: a position's panel drives the module of
+        // the carrier it was opened for, never another carrier's.
+        if (!app->canOpenPanel(ViSession(carrierSession), ushort(mezNum))) {
+            *handleOut = nullptr;
+            return -1;
+        }
         const int result = app->initPanel(ViSession(carrierSession), ushort(mezNum),
                                           ushort(idQuery), ushort(resetDevice), handleOut,
                                           visibleFlag);
@@ -53,7 +59,10 @@ extern "C" int32_t dwavqt_display(DwavPanelHandle *handle)
         return -1;
     try {
         MainApp *app = MainApp::instance();
-        return app ? app->displayPanel(handle->mezNum) : -1;
+        // A handle of another carrier finds no panel at the position.
+        if (!app || app->isHeldByOtherCarrier(ViSession(handle->carrierSession), handle->mezNum))
+            return -1;
+        return app->displayPanel(handle->mezNum);
     } catch (...) {
         return -1;
     }
@@ -65,7 +74,9 @@ extern "C" int32_t dwavqt_hide(DwavPanelHandle *handle)
         return -1;
     try {
         MainApp *app = MainApp::instance();
-        return app ? app->hidePanel(handle->mezNum) : 0;
+        if (!app || app->isHeldByOtherCarrier(ViSession(handle->carrierSession), handle->mezNum))
+            return 0;
+        return app->hidePanel(handle->mezNum);
     } catch (...) {
         return -1;
     }
@@ -78,7 +89,11 @@ extern "C" int32_t dwavqt_close(DwavPanelHandle **handleRef)
     int32_t result = -1;
     try {
         MainApp *app = MainApp::instance();
-        result = app ? app->closePanel((*handleRef)->mezNum) : 0;
+        const DwavPanelHandle *handle = *handleRef;
+        if (!app || app->isHeldByOtherCarrier(ViSession(handle->carrierSession), handle->mezNum))
+            result = 0;
+        else
+            result = app->closePanel(handle->mezNum);
     } catch (...) {
         result = -1;
     }

@@ -2,6 +2,7 @@
 
 #include "DWAVModule.h"
 #include "DWAVPanelData.h"
+#include "DriverCodec.h"
 #include "Logger.h"
 #include "MainWindow.h"
 
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 
@@ -63,6 +65,26 @@ void useFormFont()
     const QString formFont = QStringLiteral("Segoe UI");
     if (!QFontDatabase().families().contains(formFont, Qt::CaseInsensitive))
         QFont::insertSubstitution(formFont, QStringLiteral("Open Sans"));
+}
+
+// The carrier's resource name as its session reports it; empty when there is
+// no session or the name cannot be read.
+QByteArray resourceName(ViSession carrierSession)
+{
+    char name[256] = {};
+    if (carrierSession == 0 || viGetAttribute(carrierSession, VI_ATTR_RSRC_NAME, name) < VI_SUCCESS)
+        return QByteArray();
+    return QByteArray(name, int(qstrnlen(name, sizeof name)));
+}
+
+// VISA resource names ignore the case of their ASCII letters; other bytes
+// must be the same.
+bool sameResourceName(const QByteArray &a, const QByteArray &b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size()
+            && std::equal(a.cbegin(), a.cend(), b.cbegin(),
+                          [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -165,6 +187,35 @@ bool MainApp::canShowPanels()
     Logger::instance(-1)->critical(
         tr("DWAV panel can't be created: the host's application object is a %1, not a QApplication")
             .arg(QString::fromLatin1(app->metaObject()->className())));
+    return false;
+}
+
+bool MainApp::isHeldByOtherCarrier(ViSession carrierSession, ushort mezNum) const
+{
+    const DWAVPanelData *record = m_panels.value(mezNum, nullptr);
+    if (!record)
+        return false;
+    const DWAVModule *module = record->module();
+    if (!module)
+        return false;
+    // The session the panel was opened with needs no question; another one
+    // may be open on the same carrier. A carrier whose name cannot be read
+    // is taken for another.
+    if (carrierSession == module->carrierSession())
+        return false;
+    const QByteArray name = resourceName(carrierSession);
+    return name.isEmpty() || !sameResourceName(name, DriverCodec::encode(module->path()));
+}
+
+bool MainApp::canOpenPanel(ViSession carrierSession, ushort mezNum) const
+{
+    if (!isHeldByOtherCarrier(carrierSession, mezNum))
+        return true;
+    const QString holder = m_panels.value(mezNum)->module()->path();
+    Logger::instance(m_loggerIndex)
+            ->critical(tr("DWAV panel can't be created: position %1 is open for another carrier, \"%2\"")
+                               .arg(QString::number(mezNum), holder),
+                       QString());
     return false;
 }
 

@@ -35,6 +35,15 @@ public:
     // not as a critical message.
     static bool canShowPanels();
 
+    // A position's panel drives the module of the carrier it was opened for.
+    // Whether the position holds the panel of a carrier other than the
+    // session's; the same carrier through another session is not another.
+    bool isHeldByOtherCarrier(ViSession carrierSession, ushort mezNum) const;
+    // Whether the session's carrier may have the panel of that position: not
+    // while another carrier's panel holds it. Says why not as a critical
+    // message.
+    bool canOpenPanel(ViSession carrierSession, ushort mezNum) const;
+
     void initApplication(int argc, char **argv);
     void loadTranslations();
     bool loadTranslation(const QString &file);

@@ -630,6 +630,10 @@ To perform calibration try executing panel from panel installation folder (e.g. 
         <source>DWAV panel can&apos;t be created: the host&apos;s application object is a %1, not a QApplication</source>
         <translation>Панель DWAV не может быть создана: объект приложения вызывающей программы — %1, а не QApplication</translation>
     </message>
+    <message>
+        <source>DWAV panel can&apos;t be created: position %1 is open for another carrier, &quot;%2&quot;</source>
+        <translation>Панель DWAV не может быть создана: позиция %1 открыта для другого носителя, &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -182,6 +182,46 @@ int main(int argc, char **argv)
         CHECK(flagA2 == -7, "the second call's flag was written: %d", flagA2);
     }
 
+    stage = "another carrier at an open position";
+    {
+        ViSession rm = 0, other = 0, again = 0;
+        CHECK(viOpenDefaultRM(&rm) == VI_SUCCESS
+                  && viOpen(rm, OTHER_CARRIER, VI_NULL, 0, &other) == VI_SUCCESS
+                  && viOpen(rm, CARRIER, VI_NULL, 0, &again) == VI_SUCCESS,
+              "opening the carriers");
+        int32_t flagOther = -7, flagAgain = -7;
+        /* A pointer the host did not clear: the refusal must leave it null. */
+        DwavPanelHandle *refused = (DwavPanelHandle *)&flagOther, *h = NULL;
+        const size_t opened = countOf("tvkbase_m_type_q") + countOf("tvkdwav_init");
+        const size_t shut = countOf("tvkdwav_stop") + countOf("tvkdwav_close");
+        CHECK(initQt(other, POS_DWAV_A, 1, 1, &refused, &flagOther) == -1, "not refused");
+        CHECK(refused == NULL && flagOther == -7, "refused: handle %p, flag %d", (void *)refused,
+              flagOther);
+        CHECK(display(refused) == -1 && hide(refused) == -1 && closePanel(&refused) == -1,
+              "a refused handle reached a panel");
+        /* A handle of the other carrier's own, such as one kept from its
+         * earlier panel at this position, reaches nothing either. */
+        DwavPanelHandle *stale = malloc(sizeof *stale);
+        if (!stale)
+            return 1;
+        *stale = *a1;
+        stale->carrierSession = (uint32_t)other;
+        CHECK(display(stale) == -1, "the other carrier's handle displays the panel");
+        CHECK(hide(stale) == 0 && closePanel(&stale) == 0 && stale == NULL, "hide or close");
+        CHECK(flagA == 1 && flagOther == -7, "flags %d %d", flagA, flagOther);
+        /* The same carrier through a session of its own shares the panel. */
+        CHECK(initQt(again, POS_DWAV_A, 1, 1, &h, &flagAgain) == 0 && h != NULL,
+              "the same carrier through another session");
+        free(h);
+        CHECK(countOf("tvkbase_m_type_q") + countOf("tvkdwav_init") == opened
+                  && countOf("tvkdwav_stop") + countOf("tvkdwav_close") == shut,
+              "a module was opened or the open one shut");
+        CHECK(display(a1) == 0, "the open panel is gone");
+        viClose(again);
+        viClose(other);
+        viClose(rm);
+    }
+
     stage = "display and polling";
     {
         CHECK(display(a1) == 0, "display failed");

@@ -22,6 +22,14 @@ static const char *const benchText =
     "[module " CARRIER " 3]\n"
     "type = 65\n"
     "[module " CARRIER " 5]\n"
+    "type = 66\n"
+    "[resource " OTHER_CARRIER "]\n"
+    "interface = vxi\n"
+    "manufacturer = 3702\n"
+    "model = 341\n"
+    "slot = 9\n"
+    "carrier = yes\n"
+    "[module " OTHER_CARRIER " 2]\n"
     "type = 66\n";
 
 void fail(int line, const char *format, ...)

@@ -21,6 +21,8 @@ extern "C" {
 #define POS_DWAV_B 5
 #define POS_FOREIGN 3
 #define POS_EMPTY 4
+/* A second carrier, with a DWAV module at POS_DWAV_A as well. */
+#define OTHER_CARRIER "VXI0::9::INSTR"
 
 extern int failures;
 extern const char *stage;
