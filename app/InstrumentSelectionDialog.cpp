@@ -22,12 +22,12 @@ InstrumentSelectionDialog::InstrumentSelectionDialog(QWidget *parent)
     ui->instrumentTableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->instrumentTableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
 
-    // Only the mouse chooses a row: moving the keyboard cursor through the
-    // table must not pick a module the user has not clicked.
+    // The highlighted row is the chosen one, whether the mouse or the
+    // keyboard moved the highlight: OK opens what the user sees marked.
     connect(ui->instrumentTableWidget, &QTableWidget::cellDoubleClicked,
             this, &InstrumentSelectionDialog::onCellDoubleClicked);
-    connect(ui->instrumentTableWidget, &QAbstractItemView::clicked,
-            this, &InstrumentSelectionDialog::onTableClicked);
+    connect(ui->instrumentTableWidget->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &InstrumentSelectionDialog::onHighlightChanged);
     connect(ui->cancelPushButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->okPushButton, &QPushButton::clicked,
             this, &InstrumentSelectionDialog::confirmSelection);
@@ -45,10 +45,10 @@ void InstrumentSelectionDialog::onCellDoubleClicked(int row, int column)
     accept();
 }
 
-void InstrumentSelectionDialog::onTableClicked(const QModelIndex &index)
+void InstrumentSelectionDialog::onHighlightChanged()
 {
-    if (index.isValid())
-        m_selectedRow = index.row();
+    const QModelIndexList rows = ui->instrumentTableWidget->selectionModel()->selectedRows();
+    m_selectedRow = rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void InstrumentSelectionDialog::searchDevices()

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QStringList>
 
-class QModelIndex;
 class TableHeader;
 
 namespace Ui {
@@ -26,7 +25,7 @@ public:
     // table with what it found.
     void searchDevices();
 
-    // The row chosen by click or double-click, -1 while none.
+    // The highlighted or double-clicked row, -1 while none.
     int selectedRow() const;
     QStringList deviceTypes() const;
     QStringList resourceNames() const;
@@ -37,7 +36,7 @@ public slots:
 
 private:
     void onCellDoubleClicked(int row, int column);
-    void onTableClicked(const QModelIndex &index);
+    void onHighlightChanged();
 
     Ui::InstrumentSelectionDialog *ui;
     int m_selectedRow = -1;

@@ -43,7 +43,8 @@ private slots:
     void okWithoutRowAndYesOpensDemoMode();
     void okOnEmptyTableOpensDemoMode();
     void cancelRejects();
-    void keyboardDoesNotChooseARow();
+    void okOpensTheHighlightedRow_data();
+    void okOpensTheHighlightedRow();
     void returnKeyConfirmsLikeOk();
     void filledTableStillSharesTheHeader();
 };
@@ -468,22 +469,42 @@ void TestInstrumentSelectionDialog::cancelRejects()
     QCOMPARE(other.exec(), int(QDialog::Rejected));
 }
 
-void TestInstrumentSelectionDialog::keyboardDoesNotChooseARow()
+void TestInstrumentSelectionDialog::okOpensTheHighlightedRow_data()
 {
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QTestEventList>("keys");
+    // -1: nothing is highlighted, the question is asked and No keeps the dialog.
+    QTest::addColumn<int>("opened");
+
+    QTestEventList down;
+    down.addKeyClick(Qt::Key_Down);
+    QTestEventList unmark;
+    unmark.addKeyClick(Qt::Key_Space, Qt::ControlModifier);
+    QTest::newRow("the keyboard moves the highlight on") << 0 << down << 1;
+    QTest::newRow("the keyboard takes the highlight off") << 1 << unmark << -1;
+}
+
+void TestInstrumentSelectionDialog::okOpensTheHighlightedRow()
+{
+    QFETCH(int, clicked);
+    QFETCH(QTestEventList, keys);
+    QFETCH(int, opened);
     InstrumentSelectionDialog dialog;
     dialog.searchDevices();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTableWidget *table = tableOf(dialog);
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Down);
-    QTest::keyClick(table, Qt::Key_Down);
-    QVERIFY(table->currentRow() >= 0);
-    QCOMPARE(dialog.selectedRow(), -1);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    clickCell(table, clicked, 0);
+    keys.simulate(table);
+    const QModelIndexList marked = table->selectionModel()->selectedRows();
+    QCOMPARE(marked.isEmpty() ? -1 : marked.first().row(), opened);
 
-    // Space and Enter on the keyboard cursor do not choose either.
-    QTest::keyClick(table, Qt::Key_Space);
-    QCOMPARE(dialog.selectedRow(), -1);
+    ModalAnswerer answerer(QMessageBox::No);
+    clickButton(dialog, "okPushButton");
+    QCOMPARE(finished.count(), opened < 0 ? 0 : 1);
+    QCOMPARE(dialog.selectedRow(), opened);
+    QCOMPARE(answerer.messages(), opened < 0 ? QStringList{noDeviceSelected} : QStringList());
 }
 
 void TestInstrumentSelectionDialog::returnKeyConfirmsLikeOk()
