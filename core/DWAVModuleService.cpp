@@ -104,11 +104,15 @@ int DWAVModule::runServiceTest(uint testType, QString *text, const QVariantList 
     }
 
     *text = fromCp1251(buffer, sizeof buffer);
-    errorMessage(status);
     // Only this call's own failure belongs under the test's message; an
-    // older error would make a passed test look failed.
-    if (status != 0)
-        *text += QLatin1Char('\n') + lastErrorMessage();
+    // older error would make a passed test look failed. The text is kept
+    // here, not read back: the GUI thread's polling may replace the last
+    // error meanwhile.
+    if (status != 0) {
+        const QString error = driverText(status);
+        setLastError(error, status);
+        *text += QLatin1Char('\n') + error;
+    }
     if (status < 0)
         return status;
     return result;
@@ -144,18 +148,23 @@ int DWAVModule::calibrateADC(void *record, char *message)
 // a good run brings the new coefficients into the record. Statuses go back
 // unchanged: the calibration dialog turns some of them (a missing
 // multimeter library) into messages of its own.
+//
+// The outcome stays in this function: the last status is shared with the
+// GUI thread, whose polling may overwrite it while a calibration runs here
+// on the pool.
 int DWAVModule::finishCalibration(ViStatus status, int line, const char *operation, void *record)
 {
-    setLastStatus(status);
+    int outcome = status;
+    setLastStatus(outcome);
     if (status < 0) {
         reportLocation(line, operation);
     } else {
         const int readLine = __LINE__ + 1;
-        setLastStatus(getCalibrationData(record));
-        if (lastStatus() < 0)
+        outcome = getCalibrationData(record);
+        setLastStatus(outcome);
+        if (outcome < 0)
             reportLocation(readLine, operation);
     }
-    const int outcome = lastStatus();
     errorMessage(outcome);
     return outcome;
 }

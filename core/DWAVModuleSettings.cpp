@@ -10,6 +10,7 @@
 #include "DWAVChanParameters.h"
 #include "DWAVCommonParameters.h"
 #include "DWAVQMParameters.h"
+#include "Dimensions.h"
 #include "HarmonicalParameters.h"
 #include "ImpulseParameters.h"
 #include "LevelParameters.h"
@@ -97,6 +98,35 @@ bool isNumberOfType(int userType, const QVariant &stored)
         && value <= std::numeric_limits<int>::max();
 }
 
+enum class UnitTable { None, Time, Frequency };
+
+// The keys that a unit selector edits, and the table it offers. Such a key
+// holds one of that table's multipliers; any other number (0 for a key the
+// file lacks) is a factor that no selector can show, and the device would
+// get it while the panel shows the unit it had before.
+UnitTable unitTableOf(const QString &key)
+{
+    static const QStringList timeKeys = {
+        QStringLiteral("TupModifier"), QStringLiteral("TdnModifier"), QStringLiteral("TModifier"),
+        QStringLiteral("startDelayModifier")};
+    static const QStringList freqKeys = {
+        QStringLiteral("freqModifier"), QStringLiteral("modulFreqModifier"),
+        QStringLiteral("freqDevModifier"), QStringLiteral("freqNCOModifier")};
+    if (timeKeys.contains(key))
+        return UnitTable::Time;
+    if (freqKeys.contains(key))
+        return UnitTable::Frequency;
+    return UnitTable::None;
+}
+
+bool isMultiplierOf(UnitTable table, int multiplier)
+{
+    const Dimensions *units = Dimensions::instance();
+    if (table == UnitTable::Time)
+        return units->timeDimensions().contains(multiplier);
+    return units->freqDimensions().contains(multiplier);
+}
+
 QString storedText(const QVariant &stored)
 {
     // A value with commas in it reads back as a list.
@@ -153,13 +183,22 @@ void DWAVModule::writeParameterSettings(QSettings &settings, IParameter *set, co
 void DWAVModule::readParameterSettings(QSettings &settings, IParameter *set, const QString &key)
 {
     const QVariant stored = settings.value(key);
+    const QVariant prototype = set->getParameter(key);
+    const UnitTable units = unitTableOf(key);
+    if (!stored.isValid() && units != UnitTable::None) {
+        logger()->log(tr("%1/%2 is missing and names no unit; it keeps %3")
+                          .arg(settings.group(), key, prototype.toString()),
+                      QStringLiteral("Warning"));
+        return;
+    }
     if (!stored.isValid() && m_absentSettings)
         m_absentSettings->append(settings.group() + QLatin1Char('/') + key);
-    const QVariant prototype = set->getParameter(key);
     const int type = prototype.userType();
     // A missing key still loads as 0, as older files rely on.
     const bool fits = !stored.isValid() || !isNumeric(type) || isNumberOfType(type, stored);
-    const QVariant value = fits ? parameterFromSettings(prototype, stored) : QVariant();
+    QVariant value = fits ? parameterFromSettings(prototype, stored) : QVariant();
+    if (units != UnitTable::None && !isMultiplierOf(units, value.toInt()))
+        value = QVariant();
     if (!value.isValid() && isNumeric(type)) {
         const QString kept = isStoredEnumeration(type) ? QString::number(prototype.toInt())
                                                        : prototype.toString();

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QSaveFile>
 #include <QTableWidgetItem>
 #include <QThread>
@@ -280,6 +281,18 @@ void ServiceDialog::on_runTestsPushButton_toggled(bool checked)
     if (testTimer)
         testTimer->stop();
     requestStop();
+}
+
+// A closed panel must not go on testing or prompting unseen: closing it
+// releases both held buttons, which ends the two cycles and the run in
+// progress. A window the system hides (minimised) keeps them.
+void ServiceDialog::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous()) {
+        ui->runTestsPushButton->setChecked(false);
+        ui->pollPushButton->setChecked(false);
+    }
+    QDialog::hideEvent(event);
 }
 
 // ---- ADC -------------------------------------------------------------------

@@ -70,6 +70,9 @@ public:
     void requestStop();
     bool isRunning() const;
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 signals:
     void testFinished(int testType, int testResult, QString message);
     void showMessage(QString testName, QString message);

@@ -494,6 +494,10 @@ To perform calibration try executing panel from panel installation folder (e.g. 
         <source>%1 lacks these keys, loaded as 0 or empty: %2</source>
         <translation>%1 lacks these keys, loaded as 0 or empty: %2</translation>
     </message>
+    <message>
+        <source>%1/%2 is missing and names no unit; it keeps %3</source>
+        <translation>%1/%2 is missing and names no unit; it keeps %3</translation>
+    </message>
 </context>
 <context>
     <name>Dimensions</name>

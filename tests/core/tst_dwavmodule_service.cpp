@@ -159,6 +159,20 @@ void TestDwavModuleService::failingServiceTestCarriesDriverText()
     QVERIFY(addFault("tvkdwav_test_OK_Off1", 1, qint32(0x3FFF0085)));
     QCOMPARE(module->runServiceTest(1, &text), 0);
     QVERIFY(text.endsWith(QLatin1Char('\n') + module->lastErrorMessage()));
+
+    // A poll of the GUI thread that fails just after the test's error was
+    // stored leaves the test's own text under its message.
+    QVERIFY(addFault("tvkdwav_test_AFG", 1, qint32(0xBFFF0015)));
+    QVERIFY(addFault("tvkdwav_get_temperature", 1, qint32(0xBFFF0011)));
+    QObject hook;
+    connect(Logger::instance(1), &Logger::logged, &hook, [&](const QString &message) {
+        double t1 = 0, t2 = 0;
+        if (message == error)
+            module->getTemperature(&t1, &t2);
+    }, Qt::DirectConnection);
+    QVERIFY(module->runServiceTest(4, &text) != 0);
+    QCOMPARE(module->lastErrorMessage(), Bench::driverText(qint32(0xBFFF0011)));
+    QVERIFY2(text.endsWith(QLatin1Char('\n') + error), qPrintable(text));
 }
 
 void TestDwavModuleService::passedTestDoesNotCarryAnOldError()

@@ -4,6 +4,7 @@
 #include "DWAVCommonParameters.h"
 #include "DWAVModule.h"
 #include "DWAVQMParameters.h"
+#include "Dimensions.h"
 #include "HarmonicalParameters.h"
 #include "ImpulseParameters.h"
 #include "LevelParameters.h"
@@ -123,6 +124,15 @@ QMap<QString, QVariant> snapshot(DWAVModule &m)
     return all;
 }
 
+// A unit key holds a multiplier of its table: another one of them.
+QVariant otherUnit(const QString &key, const QVariant &v, int salt)
+{
+    const QList<int> units = (key.contains(QLatin1String("freq"), Qt::CaseInsensitive)
+                                  ? Dimensions::instance()->freqDimensions()
+                                  : Dimensions::instance()->timeDimensions()).keys();
+    return units.at((units.indexOf(v.toInt()) + 1 + salt % (units.size() - 1)) % units.size());
+}
+
 void changeEverything(DWAVModule &m)
 {
     int salt = 0;
@@ -131,9 +141,12 @@ void changeEverything(DWAVModule &m)
         for (auto it = table.begin(); it != table.end(); ++it) {
             if (isSubSetKey(it.key()))
                 continue;
+            ++salt;
             if (it.value().userType() == qMetaTypeId<PointsVector>())
                 set.setParameter(it.key(), QVariant::fromValue(PointsVector{0.5, -0.25, 1.0}));
-            else if (set.setParameter(it.key(), changed(it.value(), ++salt)) != 0)
+            else if (set.setParameter(it.key(), it.key().endsWith(QLatin1String("Modifier"))
+                                                    ? otherUnit(it.key(), it.value(), salt)
+                                                    : changed(it.value(), salt)) != 0)
                 qWarning("key %s kept its value", qPrintable(it.key()));
         }
         return true;
@@ -306,6 +319,9 @@ void TestSettingsFile::missingPanelGroupResetsOptions()
 void TestSettingsFile::missingKeysReadAsEmpty()
 {
     DWAVModule m;
+    changeEverything(m);  // every unit off its default
+    const auto before = snapshot(m);
+    LogCapture log(0);
     m.setAWGParameter(QStringLiteral("dataFilePath"), QStringLiteral("old.vwf"));
     m.setChanParameter(0, QStringLiteral("Rn"), 75.0);
     QVERIFY(writeFile(path("sparse.ini"), "[DWAV_AWGParameters]\nnumCycles=5\n"));
@@ -320,10 +336,17 @@ void TestSettingsFile::missingKeysReadAsEmpty()
     QCOMPARE(samples.userType(), int(QMetaType::UInt));
     QCOMPARE(samples.toUInt(), 0u);
     QCOMPARE(m.chanParameter(0, QStringLiteral("Rn")).toDouble(), 0.0);
-    QCOMPARE(m.commonParameter(QStringLiteral("startDelayModifier")).toInt(), 0);
     const QVariant state = m.chanParameter(0, QStringLiteral("chanState"));
     QCOMPARE(state.userType(), qMetaTypeId<chanState>());
     QCOMPARE(state.toInt(), 0);
+    // But 0 is no unit: every unit key keeps its unit, each named once.
+    const auto after = snapshot(m);
+    const QStringList unitKeys = before.keys().filter(QRegularExpression(QStringLiteral("Modifier$")));
+    QCOMPARE(unitKeys.size(), 14);
+    for (const QString &key : unitKeys)
+        QVERIFY2(after.value(key) == before.value(key), qPrintable(key));
+    QCOMPARE(log.of(LoggerPlain).filter(QStringLiteral(" is missing and names no unit; it keeps ")).size(),
+             unitKeys.size());
 }
 
 void TestSettingsFile::levelFormRestored()
@@ -468,6 +491,11 @@ void TestSettingsFile::valueThatFitsNoKeyIsRefused_data()
                                           << QByteArray("chan=4294967297");
     QTest::newRow("negative unsigned") << awg << QString() << "numCycles" << 0 << QVariant(5u)
                                        << QByteArray("numCycles=-1");
+    QTest::newRow("frequency unit 5") << afg << harmonic << "freqModifier" << 1 << QVariant(1000000)
+                                      << QByteArray("Chan_2\\harmonicalParameters\\freqModifier=5");
+    QTest::newRow("start delay unit 100") << QStringLiteral("DWAV_CommonParameters") << QString()
+                                          << "startDelayModifier" << 0 << QVariant(1000000)
+                                          << QByteArray("startDelayModifier=100");
     QTest::newRow("int past 32 bits") << afg << QStringLiteral("triangularParameters") << "TupModifier"
                                       << 0 << QVariant(1000000)
                                       << QByteArray("Chan_1\\triangularParameters\\TupModifier=4294968296");

@@ -56,7 +56,8 @@ private slots:
     void promptedTestsAnsweredInOrder();
     void secondRunWhileRunningIsIgnored();
     void stopDuringPromptEndsRun();
-    void cycleRunsOnEachTickUntilReleased();
+    void cyclesRunUntilEnded_data();
+    void cyclesRunUntilEnded();
     void adcValueOnlyFromGoodReading_data();
     void adcValueOnlyFromGoodReading();
     void protocolSavedWithTxtEnding_data();
@@ -176,22 +177,49 @@ void TestServiceDialog::stopDuringPromptEndsRun()
     QCOMPARE(Bench::countOf("tvkdwav_test_OK_Off1") + Bench::countOf("tvkdwav_test_RAM"), 0);
 }
 
-void TestServiceDialog::cycleRunsOnEachTickUntilReleased()
+void TestServiceDialog::cyclesRunUntilEnded_data()
 {
+    QTest::addColumn<bool>("closePanel");
+    QTest::newRow("buttons released") << false;
+    QTest::newRow("panel closed") << true;
+}
+
+// Both cycles held down at once; a test run of the cycle is under way when
+// they end.
+void TestServiceDialog::cyclesRunUntilEnded()
+{
+    QFETCH(bool, closePanel);
     ServiceDialog dialog(module.get());
-    check(&dialog, {QStringLiteral("selfTestCheckBox")});
+    dialog.show();
+    auto *runTests = child<QPushButton>(&dialog, "runTestsPushButton");
+    auto *poll = child<QPushButton>(&dialog, "pollPushButton");
+    check(&dialog, {QStringLiteral("selfTestCheckBox"), QStringLiteral("RAMTestCheckBox")});
     child<QCheckBox>(&dialog, "cycleTestsCheckBox")->setChecked(true);
+    child<QCheckBox>(&dialog, "cyclePollingCheckBox")->setChecked(true);
+    poll->click();  // held down: a reading at once, then one per second
     clickRun(&dialog);  // held down: a run at once, then one per tick
     QTRY_VERIFY(runEnded(&dialog));
-    QTimer *timer = dialog.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
-    QVERIFY(timer && timer->isActive());
-    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-    QTRY_COMPARE(Bench::countOf("tvkdwav_self_test"), 2);
+    const QList<QTimer *> timers = dialog.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(timers.size(), 2);
+    QTimer *testTimer = timers.at(0)->interval() > timers.at(1)->interval() ? timers.at(0) : timers.at(1);
+    QVERIFY(timers.at(0)->isActive() && timers.at(1)->isActive());
+    {
+        Bench::Hold selfTest("tvkdwav_self_test");
+        QVERIFY(QMetaObject::invokeMethod(testTimer, "timeout"));
+        QTRY_COMPARE(Bench::callsInFlight("tvkdwav_self_test"), 1);
+        if (closePanel) {
+            dialog.close();
+        } else {
+            poll->click();
+            clickRun(&dialog);  // released: nothing starts
+        }
+        QVERIFY(!runTests->isChecked() && !poll->isChecked());
+        QVERIFY(!timers.at(0)->isActive() && !timers.at(1)->isActive());
+    }
+    // The run in progress ends after its current test.
     QTRY_VERIFY(!dialog.isRunning());
-
-    clickRun(&dialog);  // released: the cycle ends, nothing starts
-    QVERIFY(!timer->isActive());
-    QVERIFY(!dialog.isRunning());
+    QCOMPARE(Bench::countOf("tvkdwav_self_test"), 2);
+    QCOMPARE(Bench::countOf("tvkdwav_test_RAM"), 1);
     QCOMPARE(protocol(&dialog).count(QStringLiteral("Tests started...")), 2);
 }
 
