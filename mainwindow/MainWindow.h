@@ -198,6 +198,8 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Sees the shortcut of each action before the action does.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void tagParameterWidgets();
@@ -215,6 +217,9 @@ private:
     void updateWindowTitle();
     void createActions();
     void setActionTexts();
+    // Ends an edit in progress in the focused widget of this window as
+    // leaving it would; run before an action reached by its shortcut.
+    void finishFocusedEdit();
     void createMenus();
 
     // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).

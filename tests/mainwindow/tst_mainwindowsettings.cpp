@@ -136,17 +136,28 @@ void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
     auto module = openModule();
     QVERIFY(module);
     MainWindow window(module.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    child<QPushButton>(&window, "showAWGPagePushButton")->click();
+    child<QCheckBox>(&window, "autoConfigCheckBox")->setChecked(true);
 
     // Nothing chosen yet: Save asks for a file.
     trigger(&window, "actionSaveSettings_triggered");
     QVERIFY(chooseFile(&window, dir.filePath(chosen)));
     QVERIFY(QFile::exists(dir.filePath(written)));
 
-    setCycles(&window, 4242);
-    trigger(&window, "actionSaveSettings_triggered");
+    // Typed without Enter: the shortcut takes no focus from the box, yet the
+    // edit ends first, as on leaving the box, with Auto config's configuration.
+    auto *cycles = child<QSpinBox>(&window, "AWGNumCyclesSpinBox");
+    cycles->setFocus();
+    cycles->selectAll();
+    QTest::keyClicks(cycles, QStringLiteral("4242"));
+    dwavbench_journal_clear();
+    QTest::keyClick(cycles, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!UiTest::openFileDialog(&window));
     QVERIFY(UiTest::readFile(dir.filePath(written)).contains("numCycles=4242"));
     QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
+    QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=4242")), 1);
 }
 
 void TestMainWindowSettings::savesNeverLoseTheOldFile_data()
