@@ -232,7 +232,7 @@ void MainWindow::tagParameterWidgets()
     }
 }
 
-void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
+bool MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
 {
     ++refreshDepth;
     CommonWidgetFunctions *binding = CommonWidgetFunctions::instance();
@@ -249,8 +249,9 @@ void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
         }
     }
 
+    bool pointsRead = true;
     if (withPanelSettings)
-        refreshPanelSettings();
+        pointsRead = refreshPanelSettings();
     // The count box sizes its table at its next editingFinished. The
     // sub-set's nPoints may lag the table (a points load or a cleared cell
     // does not store it), and showing it would cut or pad the levels when
@@ -261,6 +262,7 @@ void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
         count->setValue(pointsTable(chan)->rowCount());
     }
     --refreshDepth;
+    return pointsRead;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

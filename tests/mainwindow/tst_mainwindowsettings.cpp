@@ -59,6 +59,7 @@ class TestMainWindowSettings : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void savedSettingsComeBackInAFreshWindow();
+    void namedPointsFileReloadsItsTable_data();
     void namedPointsFileReloadsItsTable();
     void saveAsThenSaveWithoutDialog_data() { UiTest::endingRows(".ini"); }
     void saveAsThenSaveWithoutDialog();
@@ -105,27 +106,55 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
     QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), 1);
 }
 
+void TestMainWindowSettings::namedPointsFileReloadsItsTable_data()
+{
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<PointsVector>("levels");
+    QTest::newRow("reloaded") << false << PointsVector({1.5, -2.0, 3.0});
+    // The previous levels stay, and are not sent under "Configured".
+    QTest::newRow("gone: the load fails in part") << true << PointsVector({7.0, 8.0});
+}
+
+// The file has Auto config on; the module holds an older error of its own.
 void TestMainWindowSettings::namedPointsFileReloadsItsTable()
 {
+    QFETCH(bool, gone);
+    QFETCH(PointsVector, levels);
     QTemporaryDir dir;
     const QString points = dir.filePath(QStringLiteral("levels.txt"));
     const QString settings = dir.filePath(QStringLiteral("panel.ini"));
     QVERIFY(UiTest::writeFile(points, "1.5\n-2\n3"));
+    QVERIFY(UiTest::writeFile(dir.filePath(QStringLiteral("other.txt")), "7\n8"));
     auto module = openModule();
     QVERIFY(module);
     module->setParameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
                               QStringLiteral("dataFilePath"), 1, points);
+    module->setAutoConfig(true);
     QCOMPARE(module->saveSettings(settings), 0);
+    module->setAutoConfig(false);
+    QVERIFY(module->loadSettings(dir.filePath(QStringLiteral("none.ini"))) != 0);
 
     MainWindow window(module.get());
+    child<QPushButton>(&window, "chan2LoadAFGPointsPushButton")->click();
+    QVERIFY(chooseFile(&window, dir.filePath(QStringLiteral("other.txt"))));
+    if (gone)
+        QVERIFY(QFile::remove(points));
+    dwavbench_journal_clear();
     trigger(&window, "actionLoadSettings_triggered");
     QVERIFY(chooseFile(&window, settings));
     auto *table = child<QTableWidget>(&window, "chan2MultilevelPointsTableWidget");
-    QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("-2"));
+    QCOMPARE(table->rowCount(), int(levels.size()));
+    QCOMPARE(table->item(1, 0)->text(), QString::number(levels.at(1)));
     QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
                  QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
-             PointsVector({1.5, -2.0, 3.0}));
+             levels);
+    if (!gone) {
+        QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+        return;
+    }
+    QCOMPARE(indicatorText(&window), QStringLiteral("Loading failed"));
+    QCOMPARE(messageText(&window), QStringLiteral("Loading AFG points failed: Cannot open file %1!").arg(points));
+    QCOMPARE(configurationCalls(), 0);
 }
 
 void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
