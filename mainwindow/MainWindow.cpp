@@ -14,7 +14,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 
@@ -230,7 +232,7 @@ void MainWindow::tagParameterWidgets()
     }
 }
 
-void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
+bool MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
 {
     ++refreshDepth;
     CommonWidgetFunctions *binding = CommonWidgetFunctions::instance();
@@ -247,9 +249,20 @@ void MainWindow::updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings)
         }
     }
 
+    bool pointsRead = true;
     if (withPanelSettings)
-        refreshPanelSettings();
+        pointsRead = refreshPanelSettings();
+    // The count box sizes its table at its next editingFinished. The
+    // sub-set's nPoints may lag the table (a points load or a cleared cell
+    // does not store it), and showing it would cut or pad the levels when
+    // focus merely passes through the box.
+    for (int chan = 0; chan < 2; ++chan) {
+        QSpinBox *count = pointsCountSpinBox(chan);
+        QSignalBlocker blocker(count);
+        count->setValue(pointsTable(chan)->rowCount());
+    }
     --refreshDepth;
+    return pointsRead;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

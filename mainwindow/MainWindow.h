@@ -48,7 +48,9 @@ public:
     void releaseModule();
 
     // State indicator of the status bar: code picks the icon (0 to 12).
-    void setStateIcon(unsigned code, const QString &text);
+    // Code 9 also shows the module's last error, unless the failure is not
+    // the module's own.
+    void setStateIcon(unsigned code, const QString &text, bool withInstrumentError = true);
     // 0 idle "Start", 1 generating "Stop", 2 waiting for a command,
     // 3 delay running; the property decides what a press does.
     void setStartButtonState(int code);
@@ -56,8 +58,9 @@ public:
     int stopGeneration();
     // Start by command, asked for by the synchronisation settings.
     int programStart();
-    // Brings every bound widget back in line with the module.
-    void updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings);
+    // Brings every bound widget back in line with the module; false when a
+    // points file named by the loaded panel settings could not be read.
+    bool updateWidgets(bool setSpinBoxMinimum, bool withPanelSettings);
     // Fills the AFG page's selectors and sets up its point tables with the
     // bound widgets locked, so filling never reaches the module nor starts a
     // configuration; run again after a language switch.
@@ -198,6 +201,8 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Sees the shortcut of each action before the action does.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void tagParameterWidgets();
@@ -211,10 +216,14 @@ private:
     QRadioButton *awgFieldButton(int field, int value) const;
     bool applyAWGHeader(AwgFileHeader &header);
     void loadSettingsFromFile(const QString &path);
-    void refreshPanelSettings();
+    // False when a points file it names could not be read.
+    bool refreshPanelSettings();
     void updateWindowTitle();
     void createActions();
     void setActionTexts();
+    // Ends an edit in progress in the focused widget of this window as
+    // leaving it would; run before an action reached by its shortcut.
+    void finishFocusedEdit();
     void createMenus();
 
     // AFG page (MainWindowAFG.cpp, MainWindowMultilevel.cpp).
@@ -231,8 +240,9 @@ private:
     void storeMultilevelPoints(QTableWidget *table, int chan);
     // Fills the table, the sub-set's points and path and the count from a
     // points file, with the table's and the count's signals blocked; the
-    // sub-set's nPoints follows at the next Configure or count edit.
-    void loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path);
+    // sub-set's nPoints follows at the next Configure or count edit. False,
+    // with the table left as it was, when the file gave no levels.
+    bool loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path);
     void saveAfgPointsToFile(QTableWidget *table, int chan, const QString &path);
     void validateMultilevelCell(QTableWidget *table, QTableWidgetItem *item, bool chan2);
     void multilevelCountEdited(int chan);

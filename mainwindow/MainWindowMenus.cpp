@@ -8,13 +8,15 @@
 #include "UserManual.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 void MainWindow::createActions()
 {
@@ -46,8 +48,10 @@ void MainWindow::createActions()
     for (const auto &a : actions) {
         *a.action = new QAction(QIcon(QString::fromLatin1(a.icon)), QString(), this);
         (*a.action)->setObjectName(QString::fromLatin1(a.name));
-        if (!a.shortcut.isEmpty())
+        if (!a.shortcut.isEmpty()) {
             (*a.action)->setShortcut(a.shortcut);
+            (*a.action)->installEventFilter(this);
+        }
         connect(*a.action, SIGNAL(triggered()), this, a.slot);
     }
     setActionTexts();
@@ -109,6 +113,34 @@ void MainWindow::createMenus()
     help->addAction(helpAction);
 
     menus = {file, service, help};
+}
+
+// A shortcut reaches its action without taking the focus from the widget
+// being edited, which then never hears that its edit is over: a number typed
+// without Enter would miss the save, load or close that follows. The menus
+// need nothing of this: opening one takes the focus, which ends the edit.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut && qobject_cast<QAction *>(watched))
+        finishFocusedEdit();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The focus leaves the widget and comes back, so the widget ends its edit
+// exactly as on leaving: its own slot runs, and with Auto config the
+// configuration.
+void MainWindow::finishFocusedEdit()
+{
+    QPointer<QWidget> focused = QApplication::focusWidget();
+    if (!focused || focused->window() != this)
+        return;
+    focused->clearFocus();
+    // A table's cell editor closes on leaving; the table takes the focus back.
+    QWidget *back = focused;
+    while (back && !(back->isVisible() && back->focusPolicy() != Qt::NoFocus))
+        back = back->parentWidget();
+    if (back)
+        back->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::actionQuit_triggered()

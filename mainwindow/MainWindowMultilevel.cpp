@@ -186,7 +186,7 @@ void MainWindow::storeMultilevelPoints(QTableWidget *table, int chan)
                     {QStringLiteral("nPoints"), count}});
 }
 
-void MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path)
+bool MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QString &path)
 {
     // The points file's messages read alike in both languages, as the AWG
     // page's do.
@@ -194,13 +194,13 @@ void MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QStr
     QVector<double> levels;
     if (!MultilevelPointsFile::read(path, &levels)) {
         Logger::instance(position)->critical(QStringLiteral("Cannot open file %1!").arg(path), failedKey);
-        return;
+        return false;
     }
     // A file of something else (binary data, an AWG data file) must not
     // empty the operator's table.
     if (levels.isEmpty()) {
         Logger::instance(position)->critical(QStringLiteral("File %1 holds no points").arg(path), failedKey);
-        return;
+        return false;
     }
 
     {
@@ -220,6 +220,7 @@ void MainWindow::loadAfgPointsFromFile(QTableWidget *table, int chan, const QStr
     QSpinBox *count = pointsCountSpinBox(chan);
     QSignalBlocker countBlocker(count);
     count->setValue(levels.size());
+    return true;
 }
 
 void MainWindow::saveAfgPointsToFile(QTableWidget *table, int chan, const QString &path)

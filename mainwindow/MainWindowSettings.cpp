@@ -49,7 +49,7 @@ void MainWindow::loadSettingsFromFile(const QString &path)
     // half refreshed; whether one asked to is remembered for the end.
     configHeldBack = false;
     ++refreshDepth;
-    updateWidgets(false, true);
+    const bool pointsRead = updateWidgets(false, true);
     updateSettingsDialogs();
     --refreshDepth;
     const bool heldBack = std::exchange(configHeldBack, false);
@@ -59,13 +59,19 @@ void MainWindow::loadSettingsFromFile(const QString &path)
         currentSettingsPath = path;
     if (result != 0)
         setStateIcon(9, tr("Loading failed"));
+    else if (!pointsRead)
+        // The levels the file names are not in the table: the load has
+        // failed in part. The points file's own message stays on the line;
+        // the module's last error has nothing to do with it.
+        setStateIcon(9, tr("Loading failed"), false);
     else
         setStateIcon(12, tr("Loaded successfully"));
     // With Auto config on the module runs what the panel now shows: one
     // configuration with every loaded value in place. Spin boxes report
     // edits only when the operator finishes one, never when the refresh sets
-    // them, so a loaded file counts as a change of its own.
-    if ((heldBack || result == 0) && module->autoConfig())
+    // them, so a loaded file counts as a change of its own. Levels other
+    // than the file's are not sent as if they were.
+    if (pointsRead && (heldBack || result == 0) && module->autoConfig())
         on_performConfig();
 }
 
@@ -88,7 +94,7 @@ void MainWindow::saveSettingsToFile(const QString &path)
 }
 
 // The panel options and data-file paths of a loaded settings file.
-void MainWindow::refreshPanelSettings()
+bool MainWindow::refreshPanelSettings()
 {
     form->autoConfigCheckBox->setChecked(module->autoConfig());
     if (module->currentPanelTabIndex() == 0)
@@ -103,17 +109,19 @@ void MainWindow::refreshPanelSettings()
     on_chan1SignalFormComboBox_currentIndexChanged(form->chan1SignalFormComboBox->currentIndex());
     on_chan2SignalFormComboBox_currentIndexChanged(form->chan2SignalFormComboBox->currentIndex());
     // The settings file does not keep the levels: they come from the points file.
+    bool pointsRead = true;
     for (int chan = 0; chan < 2; ++chan) {
         const QString points = module->parameterValue(QLatin1String(BindingNames::afgSet),
                                                       QStringLiteral("multilevelParameters"),
                                                       QStringLiteral("dataFilePath"), chan)
                                    .toString();
         // The loader fills the table with its signals blocked.
-        if (!points.isEmpty())
-            loadAfgPointsFromFile(pointsTable(chan), chan, points);
+        if (!points.isEmpty() && !loadAfgPointsFromFile(pointsTable(chan), chan, points))
+            pointsRead = false;
     }
 
     const QString awgDataFile = module->awgParameter(QStringLiteral("dataFilePath")).toString();
     if (!awgDataFile.isEmpty())
         form->AWGLoadingFilePathLineEdit->setText(awgDataFile);
+    return pointsRead;
 }

@@ -123,7 +123,7 @@ void MainWindow::createStatusBar()
     logger->setIconLabel(iconLabel);
 }
 
-void MainWindow::setStateIcon(unsigned code, const QString &text)
+void MainWindow::setStateIcon(unsigned code, const QString &text, bool withInstrumentError)
 {
     // The strip is built after the first refresh of the widgets.
     if (!stateIndicator)
@@ -135,7 +135,7 @@ void MainWindow::setStateIcon(unsigned code, const QString &text)
         stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
         stateIndicator->setProperty(kStateIconCode, code);
     }
-    if (code == 9 && module && !module->lastErrorMessage().isEmpty()) {
+    if (code == 9 && withInstrumentError && module && !module->lastErrorMessage().isEmpty()) {
         Logger::instance(position)->status(
             tr("Instrument error: '%1'").arg(module->lastErrorMessage()), QString());
     }

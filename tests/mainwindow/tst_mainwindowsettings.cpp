@@ -59,6 +59,7 @@ class TestMainWindowSettings : public QObject
 private slots:
     void initTestCase() { Q_INIT_RESOURCE(images); ParameterTypes::registerTypes(); }
     void savedSettingsComeBackInAFreshWindow();
+    void namedPointsFileReloadsItsTable_data();
     void namedPointsFileReloadsItsTable();
     void saveAsThenSaveWithoutDialog_data() { UiTest::endingRows(".ini"); }
     void saveAsThenSaveWithoutDialog();
@@ -105,27 +106,55 @@ void TestMainWindowSettings::savedSettingsComeBackInAFreshWindow()
     QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=37")), 1);
 }
 
+void TestMainWindowSettings::namedPointsFileReloadsItsTable_data()
+{
+    QTest::addColumn<bool>("gone");
+    QTest::addColumn<PointsVector>("levels");
+    QTest::newRow("reloaded") << false << PointsVector({1.5, -2.0, 3.0});
+    // The previous levels stay, and are not sent under "Configured".
+    QTest::newRow("gone: the load fails in part") << true << PointsVector({7.0, 8.0});
+}
+
+// The file has Auto config on; the module holds an older error of its own.
 void TestMainWindowSettings::namedPointsFileReloadsItsTable()
 {
+    QFETCH(bool, gone);
+    QFETCH(PointsVector, levels);
     QTemporaryDir dir;
     const QString points = dir.filePath(QStringLiteral("levels.txt"));
     const QString settings = dir.filePath(QStringLiteral("panel.ini"));
     QVERIFY(UiTest::writeFile(points, "1.5\n-2\n3"));
+    QVERIFY(UiTest::writeFile(dir.filePath(QStringLiteral("other.txt")), "7\n8"));
     auto module = openModule();
     QVERIFY(module);
     module->setParameterValue(QStringLiteral("DWAV_AFGParameters"), QStringLiteral("multilevelParameters"),
                               QStringLiteral("dataFilePath"), 1, points);
+    module->setAutoConfig(true);
     QCOMPARE(module->saveSettings(settings), 0);
+    module->setAutoConfig(false);
+    QVERIFY(module->loadSettings(dir.filePath(QStringLiteral("none.ini"))) != 0);
 
     MainWindow window(module.get());
+    child<QPushButton>(&window, "chan2LoadAFGPointsPushButton")->click();
+    QVERIFY(chooseFile(&window, dir.filePath(QStringLiteral("other.txt"))));
+    if (gone)
+        QVERIFY(QFile::remove(points));
+    dwavbench_journal_clear();
     trigger(&window, "actionLoadSettings_triggered");
     QVERIFY(chooseFile(&window, settings));
     auto *table = child<QTableWidget>(&window, "chan2MultilevelPointsTableWidget");
-    QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("-2"));
+    QCOMPARE(table->rowCount(), int(levels.size()));
+    QCOMPARE(table->item(1, 0)->text(), QString::number(levels.at(1)));
     QCOMPARE(ParameterTypes::pointsFromVariant(module->parameterValue(QStringLiteral("DWAV_AFGParameters"),
                  QStringLiteral("multilevelParameters"), QStringLiteral("points"), 1)),
-             PointsVector({1.5, -2.0, 3.0}));
+             levels);
+    if (!gone) {
+        QCOMPARE(indicatorText(&window), QStringLiteral("Configured"));
+        return;
+    }
+    QCOMPARE(indicatorText(&window), QStringLiteral("Loading failed"));
+    QCOMPARE(messageText(&window), QStringLiteral("Loading AFG points failed: Cannot open file %1!").arg(points));
+    QCOMPARE(configurationCalls(), 0);
 }
 
 void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
@@ -136,17 +165,28 @@ void TestMainWindowSettings::saveAsThenSaveWithoutDialog()
     auto module = openModule();
     QVERIFY(module);
     MainWindow window(module.get());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    child<QPushButton>(&window, "showAWGPagePushButton")->click();
+    child<QCheckBox>(&window, "autoConfigCheckBox")->setChecked(true);
 
     // Nothing chosen yet: Save asks for a file.
     trigger(&window, "actionSaveSettings_triggered");
     QVERIFY(chooseFile(&window, dir.filePath(chosen)));
     QVERIFY(QFile::exists(dir.filePath(written)));
 
-    setCycles(&window, 4242);
-    trigger(&window, "actionSaveSettings_triggered");
+    // Typed without Enter: the shortcut takes no focus from the box, yet the
+    // edit ends first, as on leaving the box, with Auto config's configuration.
+    auto *cycles = child<QSpinBox>(&window, "AWGNumCyclesSpinBox");
+    cycles->setFocus();
+    cycles->selectAll();
+    QTest::keyClicks(cycles, QStringLiteral("4242"));
+    dwavbench_journal_clear();
+    QTest::keyClick(cycles, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!UiTest::openFileDialog(&window));
     QVERIFY(UiTest::readFile(dir.filePath(written)).contains("numCycles=4242"));
     QCOMPARE(indicatorText(&window), QStringLiteral("Saved successfully"));
+    QCOMPARE(Bench::callsMentioning("tvkdwav_config_awg", QStringLiteral("numCycles=4242")), 1);
 }
 
 void TestMainWindowSettings::savesNeverLoseTheOldFile_data()
