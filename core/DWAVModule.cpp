@@ -315,6 +315,12 @@ QString DWAVModule::lastErrorMessage() const
     return m_lastError;
 }
 
+quint64 DWAVModule::lastErrorSerial() const
+{
+    QMutexLocker lock(&m_errorLock);
+    return m_lastErrorSerial;
+}
+
 QString DWAVModule::selfTestText() const
 {
     QMutexLocker lock(&m_errorLock);
@@ -411,6 +417,7 @@ void DWAVModule::setLastError(const QString &text, int status)
     {
         QMutexLocker lock(&m_errorLock);
         m_lastError = text;
+        ++m_lastErrorSerial;
     }
     // A driver without a text for a failure still leaves its status in the
     // log file; a text-less success leaves nothing.

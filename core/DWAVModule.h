@@ -75,6 +75,9 @@ public:
     QString base() const { return m_base; }
     QString path() const { return m_path; }
     QString lastErrorMessage() const;
+    // Counts the texts stored as last error, so that a reader can tell a
+    // text set since it last looked from one left by an earlier failure.
+    quint64 lastErrorSerial() const;
     QString selfTestText() const;
     qint16 selfTestCode() const;
     void setSelfTestText(const QString &text);
@@ -298,6 +301,7 @@ private:
     QString m_selfTestText;
     qint16 m_selfTestCode;
     QString m_lastError;
+    quint64 m_lastErrorSerial = 0;
     ViSession m_moduleSession;
     ViSession m_carrierSession;
     int m_lastStatus;
@@ -307,7 +311,7 @@ private:
     // While a settings file loads: the keys it lacks, as group/key.
     QStringList *m_absentSettings = nullptr;
 
-    // Guards m_lastError, m_lastStatus, m_selfTestText and m_selfTestCode,
-    // which the pool thread and the GUI thread both write.
+    // Guards m_lastError, m_lastErrorSerial, m_lastStatus, m_selfTestText
+    // and m_selfTestCode, which the pool thread and the GUI thread both write.
     mutable QMutex m_errorLock;
 };

@@ -48,8 +48,10 @@ public:
     void releaseModule();
 
     // State indicator of the status bar: code picks the icon (0 to 12).
-    // Code 9 also shows the module's last error, unless the failure is not
-    // the module's own.
+    // What a command shows there; a failure (code 9) stays in view until
+    // the next command or a change of the generation state. Code 9 also
+    // shows the module's new last error, unless the failure is not the
+    // module's own.
     void setStateIcon(unsigned code, const QString &text, bool withInstrumentError = true);
     // 0 idle "Start", 1 generating "Stop", 2 waiting for a command,
     // 3 delay running; the property decides what a press does.
@@ -209,7 +211,13 @@ private:
     void createStatusBar();
     void checkInstrumentVersion();
     void updateTemperatureLabels();
-    int updateGenerationState();
+    // The indicator as such, for commands and the poll alike.
+    void showStateIcon(unsigned code, const QString &text, bool withInstrumentError = true);
+    // afterCommand: the module took a command, and what it now does is
+    // that command's outcome, in place of any failure still in view.
+    int updateGenerationState(bool afterCommand = false);
+    // After a refused command: the start button shows what the module does.
+    void followModuleState();
     void showGeneratorPage(int page);
     void storeChanState(int chan, bool state);
     void storeAWGChoice(const QString &key, const QVariant &value);
@@ -278,6 +286,14 @@ private:
     QList<QWidget *> boundWidgets;
     QTimer *pollingTimer = nullptr;
     bool versionChecked = false;
+    // The generation state read last (-1: none yet), whether a command's
+    // failure is held in view, and the state it came in.
+    int polledState = -1;
+    bool failureHeld = false;
+    int failureState = -1;
+    // The module's last-error serial when the indicator or the poll last
+    // looked: a text older than that belongs to an earlier failure.
+    quint64 errorSerialSeen = 0;
     ChanSettingsDialog *chanSettingsDialog = nullptr;
     CommonSettingsDialog *commonSettingsDialog = nullptr;
     QuadratureModulationDialog *qmSettingsDialog = nullptr;

@@ -59,10 +59,13 @@ void MainWindow::on_resetDWAVPushButton_clicked()
 {
     if (module->reset() != 0) {
         setStateIcon(9, tr("Error"));
-    } else {
-        setStateIcon(2, tr("Reset"));
-        Logger::instance(position)->status(tr("DWAV has been reset"), QString());
+        // A refused reset may leave the module generating; a start offered
+        // then would restart it.
+        followModuleState();
+        return;
     }
+    setStateIcon(2, tr("Reset"));
+    Logger::instance(position)->status(tr("DWAV has been reset"), QString());
     setStartButtonState(0);
 }
 
@@ -85,11 +88,15 @@ int MainWindow::startGeneration()
     }
     const int status = module->start();
     if (status == 0) {
-        updateGenerationState();
+        // Started, the module waits, counts down or generates, and in each
+        // the next press stops; so the button says Stop even when its state
+        // cannot be read at once, and a double click starts only once.
+        setStartButtonState(1);
+        updateGenerationState(true);
         return 0;
     }
     setStateIcon(9, tr("Error"));
-    setStartButtonState(0);
+    followModuleState();
     return status;
 }
 
@@ -111,10 +118,11 @@ int MainWindow::programStart()
     const int status = module->programStart();
     if (status != 0) {
         setStateIcon(9, tr("Error"));
-        setStartButtonState(0);
+        followModuleState();
         return status;
     }
-    updateGenerationState();
+    setStartButtonState(1);
+    updateGenerationState(true);
     Logger::instance(position)->log(tr("DWAV started by command."), tr("DWAV Program start"));
     return status;
 }

@@ -121,9 +121,21 @@ void MainWindow::createStatusBar()
     Logger *logger = Logger::instance(position);
     logger->setMessageLabel(messageLabel);
     logger->setIconLabel(iconLabel);
+    errorSerialSeen = module->lastErrorSerial();
 }
 
 void MainWindow::setStateIcon(unsigned code, const QString &text, bool withInstrumentError)
+{
+    // A command's outcome replaces the one before. A failure then stays
+    // while the module goes on as it was: the poll would otherwise write
+    // the unchanged state over it within a tick, and the operator would
+    // never learn that the command failed.
+    failureHeld = code == 9;
+    failureState = polledState;
+    showStateIcon(code, text, withInstrumentError);
+}
+
+void MainWindow::showStateIcon(unsigned code, const QString &text, bool withInstrumentError)
 {
     // The strip is built after the first refresh of the widgets.
     if (!stateIndicator)
@@ -135,7 +147,13 @@ void MainWindow::setStateIcon(unsigned code, const QString &text, bool withInstr
         stateIndicator->setIcon(path.isEmpty() ? QIcon() : QIcon(path));
         stateIndicator->setProperty(kStateIconCode, code);
     }
-    if (code == 9 && withInstrumentError && module && !module->lastErrorMessage().isEmpty()) {
+    // Only a text the module set since the window last looked is this
+    // failure's own: a refusal that asks no driver (a start by command on
+    // a module never configured) leaves an earlier failure's text behind.
+    const quint64 serial = module->lastErrorSerial();
+    const bool fresh = serial != errorSerialSeen;
+    errorSerialSeen = serial;
+    if (code == 9 && withInstrumentError && fresh && !module->lastErrorMessage().isEmpty()) {
         Logger::instance(position)->status(
             tr("Instrument error: '%1'").arg(module->lastErrorMessage()), QString());
     }
@@ -183,14 +201,34 @@ void MainWindow::updateTemperatureLabels()
     tcardValueLabel->setText(QString::number(tcard, 'f', 2) + QStringLiteral(" \u00B0C"));
 }
 
-int MainWindow::updateGenerationState()
+int MainWindow::updateGenerationState(bool afterCommand)
 {
+    if (afterCommand)
+        failureHeld = false;
     int code = 0;
     if (module->checkState(&code) != 0) {
-        setStateIcon(9, tr("Error"));
+        // The poll's own failure, shown on every tick while it lasts.
+        showStateIcon(9, tr("Error"));
         return code;
     }
+    errorSerialSeen = module->lastErrorSerial();
+    polledState = code;
+    // A failure that came before the first reading takes this one as the
+    // state it came in.
+    if (failureHeld && failureState < 0)
+        failureState = code;
+    failureHeld = failureHeld && code == failureState;
+
     Logger *logger = Logger::instance(position);
+    // While a command's failure is in view the indicator and the message
+    // line keep it; the module's flag and the start button follow the state.
+    auto show = [this, logger](unsigned icon, const QString &text, const QString &message) {
+        if (failureHeld)
+            return;
+        showStateIcon(icon, text);
+        if (!message.isEmpty())
+            logger->status(message, QString());
+    };
     // The start button, too, gets its text and icon again only when its
     // state changes (the language switch re-applies them itself).
     auto followStart = [this](int state) {
@@ -199,32 +237,36 @@ int MainWindow::updateGenerationState()
     };
     switch (code) {
     case 0:
-        setStateIcon(6, tr("No generation"));
+        show(6, tr("No generation"), QString());
         module->setGenerating(false);
         followStart(0);
         break;
     case 1:
-        setStateIcon(7, tr("Awaits event"));
+        show(7, tr("Awaits event"),
+             tr("DWAV was configured to start by Command. Push \"Program start\" "
+                "button at Synchronization settings panel to start generation."));
         module->setGenerating(false);
-        logger->status(tr("DWAV was configured to start by Command. Push \"Program start\" "
-                          "button at Synchronization settings panel to start generation."),
-                       QString());
         followStart(2);
         break;
     case 2:
-        setStateIcon(7, tr("Delay countdown"));
+        show(7, tr("Delay countdown"), tr("DWAV will be started after setted delay."));
         module->setGenerating(true);
-        logger->status(tr("DWAV will be started after setted delay."), QString());
         followStart(3);
         break;
     case 3:
-        setStateIcon(8, tr("Generating"));
+        show(8, tr("Generating"), tr("Signal is being generated."));
         module->setGenerating(true);
-        logger->status(tr("Signal is being generated."), QString());
         followStart(1);
         break;
     default:
         break;
     }
     return code;
+}
+
+void MainWindow::followModuleState()
+{
+    // In DEMO mode nothing runs, and a state query would only fail.
+    if (module->isInitialized())
+        updateGenerationState();
 }

@@ -55,7 +55,8 @@ private slots:
     void resetShowsOutcome();
     void startBeforeConfigureIsRefused();
     void configureStartGenerateStop();
-    void startAndStopFailures();
+    void failedCommands_data();
+    void failedCommands();
     void awaitsCommandThenStartByCommand();
     void delayCountdownThenGeneration();
     void startByCommandOnUnconfiguredModule();
@@ -277,27 +278,86 @@ void TestMainWindowCommands::configureStartGenerateStop()
     QVERIFY(!module->isGenerating());
 }
 
-void TestMainWindowCommands::startAndStopFailures()
+void TestMainWindowCommands::failedCommands_data()
 {
+    QTest::addColumn<int>("before");  // 0 fresh, 1 configured, 2 generating, 3 awaiting a command
+    QTest::addColumn<QByteArray>("fault");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");  // empty: the driver's text for the fault
+    QTest::addColumn<int>("followed");  // the start button state afterwards
+    QTest::newRow("start refused") << 1 << QByteArray("tvkdwav_start") << "press start" << "" << 0;
+    QTest::newRow("stop refused") << 2 << QByteArray("tvkdwav_stop") << "press start" << "" << 1;
+    QTest::newRow("auto config refused")
+        << 2 << QByteArray("tvkdwav_config_mode") << "auto config" << "" << 1;
+    QTest::newRow("reset refused") << 2 << QByteArray("tvkdwav_reset") << "reset" << "" << 1;
+    QTest::newRow("command start after a refused configure")
+        << 0 << QByteArray("tvkdwav_config_mode") << "configure, command start"
+        << "Start by command: DWAV is NOT configured! Press \"Configure\" button first." << 0;
+    QTest::newRow("command start refused")
+        << 3 << QByteArray("tvkdwav_prog_start") << "command start" << "" << 2;
+    QTest::newRow("start taken, state unread")
+        << 1 << QByteArray("tvkdwav_state") << "press start" << "" << 1;
+}
+
+// A failure stays in view while the module goes on as it was, with the
+// reason of its own; the start button follows the module, so the next press
+// stops a module that runs rather than starting it again.
+void TestMainWindowCommands::failedCommands()
+{
+    QFETCH(int, before);
+    QFETCH(QByteArray, fault);
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    QFETCH(int, followed);
     auto module = openModule();
     QVERIFY(module);
     MainWindow window(module.get());
-    QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    QPushButton *start = button(&window, "startDWAVPushButton");
+    if (before == 3) {
+        module->setCommonParameter(QStringLiteral("startSource"), 1u);
+        dialogsTakeModuleValues(&window);
+    }
+    if (before >= 1)
+        QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+    if (before >= 2)
+        QTest::mouseClick(start, Qt::LeftButton);
 
-    // A failed start goes back to idle.
-    QVERIFY(Bench::addFault("tvkdwav_start", 1, int(0xBFFF0011u)));
-    QCOMPARE(window.startGeneration(), int(0xBFFF0011u));
-    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
-    QCOMPARE(startButtonState(&window), 0);
-    QVERIFY(!module->isGenerating());
-
-    // A failed stop leaves the button as it was, so the operator can retry.
-    QCOMPARE(window.startGeneration(), 0);
-    QCOMPARE(startButtonState(&window), 1);
-    QVERIFY(Bench::addFault("tvkdwav_stop", 1, int(0xBFFF0011u)));
-    QVERIFY(window.stopGeneration() != 0);
-    QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
-    QCOMPARE(startButtonState(&window), 1);
+    const int status = int(0xBFFF0011u);
+    // The state query fails on every call, the others once.
+    QVERIFY(Bench::addFault(fault.constData(), fault == "tvkdwav_state" ? 0 : 1, status));
+    if (command == QLatin1String("press start")) {
+        QTest::mouseClick(start, Qt::LeftButton);
+    } else if (command == QLatin1String("auto config")) {
+        window.findChild<QCheckBox *>(QStringLiteral("autoConfigCheckBox"))->setChecked(true);
+        window.on_performConfig();
+    } else if (command == QLatin1String("reset")) {
+        QTest::mouseClick(button(&window, "resetDWAVPushButton"), Qt::LeftButton);
+    } else {
+        if (command.startsWith(QLatin1String("configure")))
+            QTest::mouseClick(button(&window, "configDWAVPushButton"), Qt::LeftButton);
+        QVERIFY(window.programStart() != 0);
+    }
+    if (message.isEmpty())
+        message = QStringLiteral("Instrument error: '%1'").arg(Bench::driverText(status));
+    for (int pass = 0; pass < 2; ++pass) {
+        QCOMPARE(indicatorText(&window), QStringLiteral("Error"));
+        QCOMPARE(messageText(&window), message);
+        QCOMPARE(startButtonState(&window), followed);
+        QCOMPARE(module->isGenerating(), followed == 1);
+        // A poll that finds the state unchanged leaves all three as they are.
+        if (pass == 0) {
+            const int polled = countOf("tvkdwav_state");
+            QTRY_VERIFY_WITH_TIMEOUT(countOf("tvkdwav_state") > polled, 10000);
+        }
+    }
+    dwavbench_clear_faults();
+    if (followed != 0) {
+        const int starts = countOf("tvkdwav_start");
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(countOf("tvkdwav_start"), starts);
+        QCOMPARE(indicatorText(&window), QStringLiteral("No generation"));
+        QCOMPARE(startButtonState(&window), 0);
+    }
 }
 
 void TestMainWindowCommands::awaitsCommandThenStartByCommand()
