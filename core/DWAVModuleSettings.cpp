@@ -122,9 +122,9 @@ UnitTable unitTableOf(const QString &key)
 bool isMultiplierOf(UnitTable table, int multiplier)
 {
     const Dimensions *units = Dimensions::instance();
-    if (table == UnitTable::Time)
-        return units->timeDimensions().contains(multiplier);
-    return units->freqDimensions().contains(multiplier);
+    const QString unit = table == UnitTable::Time ? units->timeUnit(multiplier)
+                                                  : units->freqUnit(multiplier);
+    return !unit.isEmpty();
 }
 
 QString storedText(const QVariant &stored)
