@@ -50,9 +50,8 @@ public:
     // State indicator of the status bar: code picks the icon (0 to 12).
     // What a command shows there; a failure (code 9) stays in view until
     // the next command or a change of the generation state. Code 9 also
-    // shows the module's new last error, unless the failure is not the
-    // module's own.
-    void setStateIcon(unsigned code, const QString &text, bool withInstrumentError = true);
+    // shows the last error the module set since the window last looked.
+    void setStateIcon(unsigned code, const QString &text);
     // 0 idle "Start", 1 generating "Stop", 2 waiting for a command,
     // 3 delay running; the property decides what a press does.
     void setStartButtonState(int code);
@@ -212,7 +211,7 @@ private:
     void checkInstrumentVersion();
     void updateTemperatureLabels();
     // The indicator as such, for commands and the poll alike.
-    void showStateIcon(unsigned code, const QString &text, bool withInstrumentError = true);
+    void showStateIcon(unsigned code, const QString &text);
     // afterCommand: the module took a command, and what it now does is
     // that command's outcome, in place of any failure still in view.
     int updateGenerationState(bool afterCommand = false);

@@ -57,13 +57,11 @@ void MainWindow::loadSettingsFromFile(const QString &path)
     // one that Save would then overwrite.
     if (result == 0)
         currentSettingsPath = path;
-    if (result != 0)
+    // Levels the file names that are not in the table are a load failed in
+    // part; the points file's own message stays on the line, as the module
+    // set no new error of its own.
+    if (result != 0 || !pointsRead)
         setStateIcon(9, tr("Loading failed"));
-    else if (!pointsRead)
-        // The levels the file names are not in the table: the load has
-        // failed in part. The points file's own message stays on the line;
-        // the module's last error has nothing to do with it.
-        setStateIcon(9, tr("Loading failed"), false);
     else
         setStateIcon(12, tr("Loaded successfully"));
     // With Auto config on the module runs what the panel now shows: one

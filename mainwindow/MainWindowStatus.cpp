@@ -124,7 +124,7 @@ void MainWindow::createStatusBar()
     errorSerialSeen = module->lastErrorSerial();
 }
 
-void MainWindow::setStateIcon(unsigned code, const QString &text, bool withInstrumentError)
+void MainWindow::setStateIcon(unsigned code, const QString &text)
 {
     // A command's outcome replaces the one before. A failure then stays
     // while the module goes on as it was: the poll would otherwise write
@@ -132,10 +132,10 @@ void MainWindow::setStateIcon(unsigned code, const QString &text, bool withInstr
     // never learn that the command failed.
     failureHeld = code == 9;
     failureState = polledState;
-    showStateIcon(code, text, withInstrumentError);
+    showStateIcon(code, text);
 }
 
-void MainWindow::showStateIcon(unsigned code, const QString &text, bool withInstrumentError)
+void MainWindow::showStateIcon(unsigned code, const QString &text)
 {
     // The strip is built after the first refresh of the widgets.
     if (!stateIndicator)
@@ -153,7 +153,7 @@ void MainWindow::showStateIcon(unsigned code, const QString &text, bool withInst
     const quint64 serial = module->lastErrorSerial();
     const bool fresh = serial != errorSerialSeen;
     errorSerialSeen = serial;
-    if (code == 9 && withInstrumentError && fresh && !module->lastErrorMessage().isEmpty()) {
+    if (code == 9 && fresh && !module->lastErrorMessage().isEmpty()) {
         Logger::instance(position)->status(
             tr("Instrument error: '%1'").arg(module->lastErrorMessage()), QString());
     }
