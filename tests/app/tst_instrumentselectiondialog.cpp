@@ -497,9 +497,6 @@ void TestInstrumentSelectionDialog::okOpensTheHighlightedRow()
     QSignalSpy finished(&dialog, &QDialog::finished);
     clickCell(table, clicked, 0);
     keys.simulate(table);
-    const QModelIndexList marked = table->selectionModel()->selectedRows();
-    QCOMPARE(marked.isEmpty() ? -1 : marked.first().row(), opened);
-
     ModalAnswerer answerer(QMessageBox::No);
     clickButton(dialog, "okPushButton");
     QCOMPARE(finished.count(), opened < 0 ? 0 : 1);
