@@ -7,11 +7,13 @@
 #include "UserFile.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QSaveFile>
+#include <QSet>
 #include <QTableWidgetItem>
 #include <QThread>
 #include <QTimer>
@@ -28,6 +30,20 @@ const int kAdcPollMs = 1000;
 QString timeStamp()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH-mm-ss: "));
+}
+
+// The service panels alive in the process; touched on the GUI thread only.
+Q_GLOBAL_STATIC(QSet<ServiceDialog *>, liveDialogs)
+
+// A host may end its QApplication while a run waits for a prompt that no
+// event loop can answer any more, and the application's end waits for the
+// pool that runs it. Ending the application therefore stops every run as
+// a closed panel does: only the driver call under way is waited for.
+void stopRunsAtApplicationEnd()
+{
+    if (liveDialogs.exists())
+        for (ServiceDialog *dialog : qAsConst(*liveDialogs))
+            dialog->requestStop();
 }
 
 } // namespace
@@ -61,10 +77,18 @@ ServiceDialog::ServiceDialog(DWAVModule *module, QWidget *parent)
         versionMessage = module->compareVersions();
     updateInfoTable();
     setWindowFlags(Qt::Window);
+
+    liveDialogs->insert(this);
+    // Each application object calls its routines once; the same routine is
+    // not queued twice.
+    qRemovePostRoutine(&stopRunsAtApplicationEnd);
+    qAddPostRoutine(&stopRunsAtApplicationEnd);
 }
 
 ServiceDialog::~ServiceDialog()
 {
+    if (liveDialogs.exists())
+        liveDialogs->remove(this);
     stopAndWait();
     delete ui;
 }

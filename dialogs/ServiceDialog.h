@@ -26,7 +26,8 @@ class ServiceDialog;
 // and never touches a widget; it reports through the queued signals
 // testFinished and showMessage and waits for a prompt on an atomic flag. At
 // most one run is under way; stopAndWait() must be called (the destructor
-// does) before the module goes.
+// does) before the module goes. The end of the application object asks
+// every run to stop, since no prompt can be answered after it.
 class ServiceDialog : public QDialog
 {
     Q_OBJECT

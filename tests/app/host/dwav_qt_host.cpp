@@ -10,15 +10,24 @@
  * or a QGuiApplication, under which no widget can live: the library must
  * refuse the panel and touch nothing.
  *
- * Usage: dwav_qt_host <path of the panel library> [core|gui]
+ * With "prompt" or "run" a service run that waits for the operator is under
+ * way when the application ends: its connection prompt on screen, or Run
+ * just pressed. The application's end waits for the pool that runs it, so
+ * the run must stop by itself.
+ *
+ * Usage: dwav_qt_host <path of the panel library> [core|gui|prompt|run]
  * Exit code 0 when every check passed.
  */
 #include "DwavExports.h"
 #include "dwav_bench.h"
 #include "host_checks.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <dlfcn.h>
@@ -88,6 +97,34 @@ int runWithoutWidgets(int argc, char **argv, bool gui, ViSession carrier)
     return failures ? 1 : 0;
 }
 
+// In every panel window: opens the service panel, ticks the test that asks
+// for cables first and presses Run; the DEMO panel refuses the run. With
+// `untilPrompt`, returns once the prompt is on screen.
+void startServiceRuns(bool untilPrompt)
+{
+    stage = "service run";
+    int runs = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *action = window->findChild<QAction *>(QStringLiteral("servicePanelAction"));
+        if (!window->inherits("MainWindow") || !action)
+            continue;
+        action->trigger();
+        auto *service = window->findChild<QDialog *>(QStringLiteral("ServiceDialog"));
+        CHECK(service && service->isVisible(), "no service panel");
+        if (!service)
+            continue;
+        service->findChild<QAbstractButton *>(QStringLiteral("OkOff_1CheckBox"))->setChecked(true);
+        service->findChild<QAbstractButton *>(QStringLiteral("runTestsPushButton"))->click();
+        ++runs;
+    }
+    CHECK(runs == 2, "%d service panels", runs);
+    if (!untilPrompt)
+        return;
+    // The prompt comes from the pool thread; no deadline on a busy machine.
+    while (!qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -99,8 +136,10 @@ int main(int argc, char **argv)
     ViSession carrier = 0;
     if (openCarrier(&carrier) != 0)
         return 1;
-    if (argc == 3)
-        return runWithoutWidgets(argc, argv, std::strcmp(argv[2], "gui") == 0, carrier);
+    const char *mode = argc == 3 ? argv[2] : "";
+    const bool service = std::strcmp(mode, "prompt") == 0 || std::strcmp(mode, "run") == 0;
+    if (argc == 3 && !service)
+        return runWithoutWidgets(argc, argv, std::strcmp(mode, "gui") == 0, carrier);
 
     std::atexit(checkAtExit);
     dwav_display_fn display = nullptr;
@@ -125,11 +164,15 @@ int main(int argc, char **argv)
         CHECK(countOf("tvkdwav_state") > 0, "the panel does not poll");
         CHECK(moduleSessions(&dwavSession, 1) == 1, "no module session");
         CHECK(flags[0] == 1 && flags[1] == 1, "flags %d %d while open", flags[0], flags[1]);
+        if (service)
+            startServiceRuns(std::strcmp(mode, "prompt") == 0);
         dwavbench_journal_clear();
     }
     // The application is gone, the panels and the library are not.
     stage = "after the application";
     CHECK(flags[0] == 1 && flags[1] == 1, "flags %d %d", flags[0], flags[1]);
+    // A stopped run leaves the test it waited to start undone.
+    CHECK(countOf("tvkdwav_test_OK_Off1") == 0, "the service test ran after the application");
     CHECK(display(handles[0]) == -1 && hide(handles[0]) == -1, "display or hide without Qt");
     CHECK(flags[0] == 1, "display wrote %d", flags[0]);
     CHECK(closePanel(&handles[0]) == 0 && handles[0] == nullptr, "close without Qt");
