@@ -40,19 +40,6 @@ private slots:
         delete window;
     }
 
-    void nullFlagIsSkipped()
-    {
-        DWAVModule module;
-        auto *window = new MainWindow(&module, nullptr);
-        DWAVPanelData record(&module, window, 0, nullptr);
-        window->show();
-        window->close();
-        record.setVisibleFlag(1);
-        record.onPanelClosed();
-        QVERIFY(!record.visibleFlag());
-        delete record.takeWindow();
-    }
-
     // The record hands its window to the event loop; the window must still
     // be there until the loop runs the deletion.
     void destructionSchedulesTheWindowsDeletion()

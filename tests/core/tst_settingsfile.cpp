@@ -13,6 +13,7 @@
 
 #include "LogCapture.h"
 #include "TestMain.h"
+#include "Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,7 +182,7 @@ bool writeFile(const QString &path, const QByteArray &content)
 }
 
 // True when the current user can create files in a folder despite its
-// permissions (the superuser), so a read-only folder proves nothing.
+// permissions, so a read-only folder would prove nothing.
 bool canWriteAnyway(const QString &folder)
 {
     QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
@@ -220,7 +221,8 @@ private slots:
     void unusableFileChangesNothing();
     void unreadableFileChangesNothing();
 
-    void saveIntoReadOnlyFolderKeepsOldFile();
+    void readOnlyFolderTakesOnlyWritableFiles_data();
+    void readOnlyFolderTakesOnlyWritableFiles();
     void saveWithTooLongNameKeepsOldFile();
     void saveIntoMissingFolderFails();
 
@@ -564,12 +566,12 @@ void TestSettingsFile::unusableFileChangesNothing()
 
 void TestSettingsFile::unreadableFileChangesNothing()
 {
+    DWAV_RUN_UNPRIVILEGED();
     DWAVModule saved;
     QCOMPARE(saved.saveSettings(path("locked.ini")), 0);
     QVERIFY(QFile::setPermissions(path("locked.ini"), QFileDevice::Permissions()));
     QFile probe(path("locked.ini"));
-    if (probe.open(QIODevice::ReadOnly))
-        QSKIP("this user reads files whatever their permissions");
+    QVERIFY2(!probe.open(QIODevice::ReadOnly), "this user reads files whatever their permissions");
 
     DWAVModule m;
     changeEverything(m);
@@ -578,28 +580,49 @@ void TestSettingsFile::unreadableFileChangesNothing()
     QCOMPARE(snapshot(m), before);
 }
 
-void TestSettingsFile::saveIntoReadOnlyFolderKeepsOldFile()
+void TestSettingsFile::readOnlyFolderTakesOnlyWritableFiles_data()
 {
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("saved");
+    // The folder takes no new file, but a file that may be written is
+    // written in place.
+    QTest::newRow("writable file") << true << false << true;
+    QTest::newRow("new file") << false << false << false;
+    QTest::newRow("read-only file") << true << true << false;
+}
+
+void TestSettingsFile::readOnlyFolderTakesOnlyWritableFiles()
+{
+    DWAV_RUN_UNPRIVILEGED();
+    QFETCH(bool, exists);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, saved);
     QVERIFY(QDir(m_dir->path()).mkdir("ro"));
     const QString folder = path("ro");
     const QString target = QDir(folder).filePath("panel.ini");
-    DWAVModule first;
-    QCOMPARE(first.saveSettings(target), 0);
+    if (exists)
+        QCOMPARE(DWAVModule().saveSettings(target), 0);
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
     const QByteArray old = readAll(target);
+    DWAVModule second;
+    changeEverything(second);
+    // What the save writes where nothing stands in its way.
+    QCOMPARE(second.saveSettings(path("expected.ini")), 0);
+
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const bool writable = canWriteAnyway(folder);
-    if (!writable) {
-        DWAVModule second;
-        changeEverything(second);
-        QVERIFY(second.saveSettings(target) < 0);
-        QVERIFY2(second.lastErrorMessage().contains(target), qPrintable(second.lastErrorMessage()));
-    }
+    const bool writesAnyway = canWriteAnyway(folder);
+    const int result = second.saveSettings(target);
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner));
-    if (writable)
-        QSKIP("this user writes into read-only folders");
-    QCOMPARE(readAll(target), old);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"panel.ini"});
+    QVERIFY2(!writesAnyway, "this user writes into read-only folders");
+    QCOMPARE(result == 0, saved);
+    if (!saved)
+        QVERIFY2(second.lastErrorMessage().contains(target), qPrintable(second.lastErrorMessage()));
+    QCOMPARE(readAll(target), saved ? readAll(path("expected.ini")) : old);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             exists ? QStringList{"panel.ini"} : QStringList());
 }
 
 void TestSettingsFile::saveWithTooLongNameKeepsOldFile()

@@ -1,0 +1,61 @@
+#pragma once
+
+// File permissions bind every user but the superuser, and the tests often
+// run as root (CI, a fresh machine). A case that needs a file or folder its
+// user may not read or write starts with DWAV_RUN_UNPRIVILEGED(): run as
+// root, it runs again, alone, in a child process of this test program as
+// user nobody and passes exactly when it passed there; run as anyone else,
+// it runs in place. The user must really be nobody, not root with fewer
+// capabilities, as access(2), which the code asks, answers for the real uid.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace DwavTest {
+
+inline void runCaseAsNobody()
+{
+    // A child left as root would start a child of its own, and so on.
+    const char *const mark = "DWAV_TEST_CHILD_AS_NOBODY";
+    QVERIFY2(!qEnvironmentVariableIsSet(mark), "setpriv left the child as root");
+    QString selection = QString::fromLatin1(QTest::currentTestFunction());
+    const QString tag = QString::fromLocal8Bit(QTest::currentDataTag());
+    if (!tag.isEmpty())
+        selection += QLatin1Char(':') + tag;
+    QProcess child;
+    // The parent's own temporary working folder is root's alone; the child
+    // makes one of its own, and a HOME in it, as every test program does.
+    child.setWorkingDirectory(QDir::tempPath());
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(mark), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(), selection});
+    QVERIFY2(child.waitForStarted(), qPrintable(QStringLiteral("setpriv: ") + child.errorString()));
+    QVERIFY(child.waitForFinished(-1));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    // A case that skipped or failed prints no PASS line of its own.
+    const QString passed = QStringLiteral("::") + QString::fromLatin1(QTest::currentTestFunction())
+                           + QLatin1Char('(') + tag + QLatin1Char(')');
+    bool found = false;
+    for (const QString &line : output.split(QLatin1Char('\n')))
+        found = found || (line.startsWith(QLatin1String("PASS   : ")) && line.endsWith(passed));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 && found,
+             qPrintable(QStringLiteral("as nobody:\n") + output));
+}
+
+} // namespace DwavTest
+
+#define DWAV_RUN_UNPRIVILEGED()                                                                    \
+    do {                                                                                           \
+        if (::geteuid() == 0) {                                                                    \
+            DwavTest::runCaseAsNobody();                                                           \
+            return;                                                                                \
+        }                                                                                          \
+    } while (0)
