@@ -11,11 +11,62 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
 
 namespace DwavTest {
+
+// The build may lie where only root can reach (a clone in a private
+// temporary folder), so nobody runs a copy of this program, with the
+// libraries beside it, from a folder that every user may read. Made once
+// per process; empty when it cannot be.
+inline QString programForNobody()
+{
+    static QTemporaryDir stage;
+    static QString program;
+    if (!program.isEmpty() || !stage.isValid())
+        return program;
+    const QFileDevice::Permissions everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    if (!QFile::setPermissions(stage.path(), everyone))
+        return program;
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString &library : bin.entryList({QStringLiteral("lib*.so*")}, QDir::Files)) {
+        if (!QFile::copy(bin.filePath(library), stage.filePath(library)))
+            return program;
+    }
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString copy = stage.filePath(QFileInfo(self).fileName());
+    // LeakSanitizer's suppressions, when a sanitizer build names them.
+    const QString lsan = QString::fromLocal8Bit(qgetenv("LSAN_OPTIONS"));
+    const QRegularExpressionMatch suppressions =
+            QRegularExpression(QStringLiteral("suppressions=([^:]+)")).match(lsan);
+    if (suppressions.hasMatch()
+        && !QFile::copy(suppressions.captured(1), stage.filePath(QStringLiteral("lsan.supp"))))
+        return program;
+    if (QFile::copy(self, copy))
+        program = copy;
+    return program;
+}
+
+// The child's environment: this one, with the staged libraries and
+// suppressions, and a mark that tells the child what it is.
+inline QProcessEnvironment environmentForNobody(const QString &program, const char *mark)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString stage = QFileInfo(program).path();
+    environment.insert(QStringLiteral("LD_LIBRARY_PATH"), stage);
+    QString lsan = environment.value(QStringLiteral("LSAN_OPTIONS"));
+    lsan.replace(QRegularExpression(QStringLiteral("suppressions=[^:]+")),
+                 QStringLiteral("suppressions=") + stage + QStringLiteral("/lsan.supp"));
+    if (!lsan.isEmpty())
+        environment.insert(QStringLiteral("LSAN_OPTIONS"), lsan);
+    environment.insert(QString::fromLatin1(mark), QStringLiteral("1"));
+    return environment;
+}
 
 inline void runCaseAsNobody()
 {
@@ -31,12 +82,12 @@ inline void runCaseAsNobody()
     // makes one of its own, and a HOME in it, as every test program does.
     child.setWorkingDirectory(QDir::tempPath());
     child.setProcessChannelMode(QProcess::MergedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(mark), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
+    const QString program = programForNobody();
+    QVERIFY2(!program.isEmpty(), "cannot copy the test program to a folder nobody may read");
+    child.setProcessEnvironment(environmentForNobody(program, mark));
     child.start(QStringLiteral("setpriv"),
                 {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(), selection});
+                 QStringLiteral("--clear-groups"), program, selection});
     QVERIFY2(child.waitForStarted(), qPrintable(QStringLiteral("setpriv: ") + child.errorString()));
     QVERIFY(child.waitForFinished(-1));
     const QString output = QString::fromLocal8Bit(child.readAll());
