@@ -19,10 +19,16 @@
 
 namespace DwavTest {
 
+// Where a sanitizer build's LSAN_OPTIONS name LeakSanitizer's suppressions.
+inline QRegularExpression lsanSuppressions()
+{
+    return QRegularExpression(QStringLiteral("suppressions=([^:]+)"));
+}
+
 // The build may lie where only root can reach (a clone in a private
 // temporary folder), so nobody runs a copy of this program, with the
-// libraries beside it, from a folder that every user may read. Made once
-// per process; empty when it cannot be.
+// libraries and the suppressions beside it, from a folder that every user
+// may read. Made once per process; empty when it cannot be.
 inline QString programForNobody()
 {
     static QTemporaryDir stage;
@@ -40,10 +46,8 @@ inline QString programForNobody()
     }
     const QString self = QCoreApplication::applicationFilePath();
     const QString copy = stage.filePath(QFileInfo(self).fileName());
-    // LeakSanitizer's suppressions, when a sanitizer build names them.
-    const QString lsan = QString::fromLocal8Bit(qgetenv("LSAN_OPTIONS"));
     const QRegularExpressionMatch suppressions =
-            QRegularExpression(QStringLiteral("suppressions=([^:]+)")).match(lsan);
+            lsanSuppressions().match(QString::fromLocal8Bit(qgetenv("LSAN_OPTIONS")));
     if (suppressions.hasMatch()
         && !QFile::copy(suppressions.captured(1), stage.filePath(QStringLiteral("lsan.supp"))))
         return program;
@@ -60,7 +64,7 @@ inline QProcessEnvironment environmentForNobody(const QString &program, const ch
     const QString stage = QFileInfo(program).path();
     environment.insert(QStringLiteral("LD_LIBRARY_PATH"), stage);
     QString lsan = environment.value(QStringLiteral("LSAN_OPTIONS"));
-    lsan.replace(QRegularExpression(QStringLiteral("suppressions=[^:]+")),
+    lsan.replace(lsanSuppressions(),
                  QStringLiteral("suppressions=") + stage + QStringLiteral("/lsan.supp"));
     if (!lsan.isEmpty())
         environment.insert(QStringLiteral("LSAN_OPTIONS"), lsan);
