@@ -19,10 +19,11 @@
 
 namespace DwavTest {
 
-// Where a sanitizer build's LSAN_OPTIONS name LeakSanitizer's suppressions.
+// Where a sanitizer build's LSAN_OPTIONS name LeakSanitizer's suppressions
+// (not print_suppressions, another option).
 inline QRegularExpression lsanSuppressions()
 {
-    return QRegularExpression(QStringLiteral("suppressions=([^:]+)"));
+    return QRegularExpression(QStringLiteral("(?<!\\w)suppressions=([^:]+)"));
 }
 
 // The build may lie where only root can reach (a clone in a private
