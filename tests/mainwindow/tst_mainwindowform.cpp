@@ -213,7 +213,9 @@ private slots:
         QCOMPARE(window->menuBar(), form->menuBar);
         QCOMPARE(window->statusBar(), form->statusBar);
         QVERIFY(form->menuBar->actions().isEmpty());
-        QCOMPARE(form->centralWidget->font().pointSize(), 10);
+        // 10 points as seen at 96 DPI, in pixels so that it does not grow
+        // with the screen's DPI.
+        QCOMPARE(form->centralWidget->font().pixelSize(), 13);
         QCOMPARE(window->dockOptions(), QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
         const QStringList actions = {"actionLoad_panel_settings", "actionSave_panel_settings", "actionSave_as"};
