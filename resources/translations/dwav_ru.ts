@@ -735,7 +735,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Rise coefficient, Tup</source>
-        <translation>Коэффициент нарастания, Tup</translation>
+        <translation>Коэф. нарастания, Tup</translation>
     </message>
     <message>
         <source>%</source>
@@ -743,7 +743,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Fall coefficient, Tdn</source>
-        <translation>Коэффициент спада, Tdn</translation>
+        <translation>Коэф. спада, Tdn</translation>
     </message>
     <message>
         <source>Period, T</source>
@@ -751,7 +751,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Duty factor</source>
-        <translation>Коэффициент заполнения</translation>
+        <translation>Коэф. заполнения</translation>
     </message>
     <message>
         <source>Level, Uup</source>
@@ -899,7 +899,7 @@ To perform calibration try executing panel from panel installation folder (e.g. 
     </message>
     <message>
         <source>Query config parameters</source>
-        <translation>Запрашивать параметры</translation>
+        <translation>Запрос параметров</translation>
     </message>
     <message>
         <source>Auto config</source>

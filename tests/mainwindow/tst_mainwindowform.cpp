@@ -694,9 +694,9 @@ private slots:
         QTest::newRow("saving path") << "AWGSavingFilePathLineEdit" << QRect(320, 29, 181, 21) << QString() << false;
         QTest::newRow("open saving") << "AWGOpenSavingFilePushButton" << QRect(510, 23, 41, 31)
                                      << "Specify file to save AWG settings" << true;
-        QTest::newRow("load") << "AWGLoadFromFilePushButton" << QRect(60, 60, 141, 31) << QString() << false;
-        QTest::newRow("save") << "AWGSaveToFilePushButton" << QRect(360, 60, 141, 31) << QString() << false;
-        QTest::newRow("compare") << "AWGCompareFilesPushButton" << QRect(220, 60, 121, 31) << QString() << false;
+        QTest::newRow("load") << "AWGLoadFromFilePushButton" << QRect(50, 60, 151, 31) << QString() << false;
+        QTest::newRow("save") << "AWGSaveToFilePushButton" << QRect(350, 60, 151, 31) << QString() << false;
+        QTest::newRow("compare") << "AWGCompareFilesPushButton" << QRect(215, 60, 121, 31) << QString() << false;
         QTest::newRow("format") << "AWGDataFormatGroupBox" << QRect(140, 100, 281, 41) << QString() << false;
         QTest::newRow("double") << "AWGDataFormatDoubleRadioButton" << QRect(30, 20, 82, 17) << QString() << false;
         QTest::newRow("uint16") << "AWGDataFormatUInt16RadioButton" << QRect(180, 20, 82, 17) << QString() << false;
