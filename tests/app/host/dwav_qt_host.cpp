@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFont>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -148,6 +149,9 @@ int main(int argc, char **argv)
     DwavPanelHandle *handles[2] = {nullptr, nullptr};
     {
         QApplication app(argc, argv);
+        // A font of the host's own, which the panels must leave as it is.
+        QApplication::setFont(QFont(QApplication::font().family(), 11));
+        const QFont hostFont = QApplication::font();
         stage = "load";
         void *library = load(argv[1]);
         auto initQt = lookUp<dwav_init_qt_fn>(library, "dwav_init_qt");
@@ -164,6 +168,8 @@ int main(int argc, char **argv)
         CHECK(countOf("tvkdwav_state") > 0, "the panel does not poll");
         CHECK(moduleSessions(&dwavSession, 1) == 1, "no module session");
         CHECK(flags[0] == 1 && flags[1] == 1, "flags %d %d while open", flags[0], flags[1]);
+        CHECK(QApplication::font() == hostFont && QApplication::font().resolve() == hostFont.resolve(),
+              "the panels changed the host's application font");
         if (service)
             startServiceRuns(std::strcmp(mode, "prompt") == 0);
         dwavbench_journal_clear();
