@@ -1,13 +1,16 @@
 // Opens the first module of the simulated bench in a main window and saves
 // pictures of it, so the panel can be looked at without a desktop:
-//   dwav_screenshot <folder>
+//   dwav_screenshot <folder> [en]
 // writes mainwindow-afg.png, mainwindow-file-menu.png (its File menu open),
 // mainwindow-awg.png, mainwindow-generating.png, mainwindow-afg-signals.png
-// (channel 1 harmonic with FM, channel 2 multilevel), one picture of each
-// settings dialog as its button opens it, then service-panel.png after a test
+// (channel 1 harmonic with FM, channel 2 multilevel), mainwindow-afg-impulse.png
+// (both channels on the impulse form), one picture of each settings dialog as
+// its button opens it and dialog-modulator-on.png (the modulator switched
+// on), then service-panel.png after a test
 // run and calibration-panel.png after a flash read and a calibration of
 // channel 1. It runs in the folder where the build put the translation files,
-// so the panel starts in Russian as it does for the operator.
+// so the panel starts in Russian as it does for the operator; with "en" it
+// is switched to English first.
 
 #include "CalibrationDialog.h"
 #include "MainApp.h"
@@ -15,6 +18,7 @@
 #include "ServiceDialog.h"
 #include "WindowTestSupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -183,8 +187,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The panel's own set-up: its images and the stand-in for the forms' font.
     MainApp::instance()->initApplication(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    const bool english = argc == 3 && qstrcmp(argv[2], "en") == 0;
+    if (argc < 2 || (argc == 3 && !english)) {
+        std::fprintf(stderr, "usage: %s <folder> [en]\n", argv[0]);
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -203,6 +208,8 @@ int main(int argc, char **argv)
     bool ok = true;
     {
         MainWindow window(module.get());
+        if (english)
+            window.findChild<QAction *>(QStringLiteral("languageAction"))->trigger();
         window.show();
         settle(1200);  // first polls: temperatures and generation state
         ok = save(&window, folder, "mainwindow-afg.png") && ok;
@@ -222,6 +229,12 @@ int main(int argc, char **argv)
         settle(300);
         ok = save(&window, folder, "mainwindow-afg-signals.png") && ok;
 
+        // The form with the longest captions of the page.
+        choose(&window, "chan1SignalFormComboBox", 2);
+        choose(&window, "chan2SignalFormComboBox", 2);
+        settle(300);
+        ok = save(&window, folder, "mainwindow-afg-impulse.png") && ok;
+
         const struct {
             const char *button;
             const char *dialog;
@@ -237,6 +250,11 @@ int main(int argc, char **argv)
             QWidget *shown = window.findChild<QWidget *>(QLatin1String(d.dialog));
             ok = shown && save(shown, folder, d.file) && ok;
         }
+        // The modulator on: its blocks enabled and its warning shown.
+        check(&window, "useQuadratureModulationCheckBox");
+        settle(300);
+        ok = save(window.findChild<QWidget *>(QStringLiteral("QuadratureModulationDialog")), folder,
+                  "dialog-modulator-on.png") && ok;
         ok = saveServicePanel(window, folder) && ok;
         ok = saveCalibrationPanel(window, module.get(), folder) && ok;
     }
