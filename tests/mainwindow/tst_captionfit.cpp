@@ -150,35 +150,27 @@ void commands(Walk &walk)
     }
 }
 
-QWidget *dialogShownBy(Walk &walk, const char *button, const char *dialog)
+// Each settings dialog as its button opens it; the modulator's blocks with
+// the modulator on, which shows its warning too, and off.
+void settingsDialogs(Walk &walk)
 {
-    walk.click(button);
-    auto *shown = walk.child<QWidget>(dialog);
-    if (!QTest::qWaitForWindowExposed(shown))
-        qWarning("%s is not shown", dialog);
-    return shown;
-}
-
-void channelSettings(Walk &walk)
-{
-    walk.look(dialogShownBy(walk, "showChanSettingsPushButton", "ChanSettingsDialog"), QStringLiteral("channels"));
-}
-
-void synchronisationSettings(Walk &walk)
-{
-    walk.look(dialogShownBy(walk, "showCommonSettingsPushButton", "CommonSettingsDialog"),
-              QStringLiteral("synchronisation"));
-}
-
-// The blocks of the diagram with the modulator on, which also shows its
-// warning, and off.
-void modulatorSettings(Walk &walk)
-{
-    QWidget *dialog = dialogShownBy(walk, "showQMSettingsPushButton", "QuadratureModulationDialog");
-    auto *use = UiTest::child<QCheckBox>(dialog, "useQuadratureModulationCheckBox");
+    const struct {
+        const char *button, *dialog;
+    } dialogs[] = {
+        {"showChanSettingsPushButton", "ChanSettingsDialog"},
+        {"showCommonSettingsPushButton", "CommonSettingsDialog"},
+        {"showQMSettingsPushButton", "QuadratureModulationDialog"},
+    };
+    for (const auto &d : dialogs) {
+        walk.click(d.button);
+        auto *shown = walk.child<QWidget>(d.dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        walk.look(shown, QLatin1String(d.dialog));
+    }
+    auto *modulator = walk.child<QWidget>("QuadratureModulationDialog");
     for (bool on : {true, false}) {
-        use->setChecked(on);
-        walk.look(dialog, on ? QStringLiteral("modulation on") : QStringLiteral("modulation off"));
+        UiTest::child<QCheckBox>(modulator, "useQuadratureModulationCheckBox")->setChecked(on);
+        walk.look(modulator, on ? QStringLiteral("modulation on") : QStringLiteral("modulation off"));
     }
 }
 
@@ -199,9 +191,7 @@ const struct {
     {"function generator", functionGenerator},
     {"AWG", awg},
     {"commands", commands},
-    {"channel settings", channelSettings},
-    {"synchronisation settings", synchronisationSettings},
-    {"modulator settings", modulatorSettings},
+    {"settings dialogs", settingsDialogs},
     {"service and calibration", serviceAndCalibration},
 };
 
